@@ -1,0 +1,31 @@
+#pragma once
+
+// Conversions between the text of a field and numbers. The number grammar and the text
+// form are fixed here, independent of the user's locale:
+//   text -> number: optional blanks, an optional sign, digits with at most one decimal
+//   point (at least one digit), an optional exponent (e or E, optional sign, digits),
+//   optional blanks. Nothing else reads as a number.
+//   number -> text: rounded to 15 significant digits, trailing zeros dropped; plain
+//   notation for decimal exponents from -4 to 14, otherwise 1.5E+20 / 1E-05.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorantis {
+
+// Throws Failure: NotANumber for a text outside the grammar, OutOfRange for a value
+// beyond the double range. A value too small for a double becomes 0.
+double TextToDouble(std::string_view text);
+
+// The value rounded to the nearest whole number, ties to even; OutOfRange outside
+// -2147483648 to 2147483647.
+std::int32_t TextToLong(std::string_view text);
+std::int32_t RoundToLong(double value);
+
+std::string DoubleToText(double value);
+std::string LongToText(std::int32_t value);
+std::string IntegerToText(std::int16_t value);
+std::string BooleanToText(bool value);
+
+} // namespace vorantis

@@ -1,0 +1,14 @@
+#pragma once
+
+// The program's own floating-point operations, each followed by its check: a division by
+// zero and every invalid operation (0 / 0, infinity - infinity, 0 x infinity) fail, while a
+// result beyond the double range is no failure and becomes infinite.
+
+namespace vorantis {
+
+double checkedAdd(double left, double right);
+double checkedSubtract(double left, double right);
+double checkedMultiply(double left, double right);
+double checkedDivide(double left, double right);
+
+} // namespace vorantis

@@ -1,0 +1,97 @@
+#include "core/variant.h"
+
+#include "core/convert.h"
+#include "core/failure.h"
+
+#include <cmath>
+
+namespace vorantis {
+namespace {
+
+template <class... Handlers> struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+Variant finiteResult(double result, double left, const char* operation, double right)
+{
+    const std::string what =
+        std::string("the ") + operation + " of " + DoubleToText(left) + " and " + DoubleToText(right);
+    if (std::isnan(result))
+        throw Failure(FailureKind::InvalidOperation, what + " has no value");
+    if (std::isinf(result))
+        throw Failure(FailureKind::OutOfRange, what + " is too large");
+    return Variant::number(result);
+}
+
+} // namespace
+
+double Variant::toDouble() const
+{
+    return std::visit(Overloaded{
+                          [](std::monostate) { return 0.0; },
+                          [](std::int16_t v) { return static_cast<double>(v); },
+                          [](std::int32_t v) { return static_cast<double>(v); },
+                          [](double v) { return v; },
+                          [](const std::string& v) { return TextToDouble(v); },
+                          [](const FieldReader& read) { return TextToDouble(read()); },
+                      },
+                      m_value);
+}
+
+std::string Variant::toText() const
+{
+    return std::visit(Overloaded{
+                          [](std::monostate) { return std::string(); },
+                          [](std::int16_t v) { return IntegerToText(v); },
+                          [](std::int32_t v) { return LongToText(v); },
+                          [](double v) { return DoubleToText(v); },
+                          [](const std::string& v) { return v; },
+                          [](const FieldReader& read) { return read(); },
+                      },
+                      m_value);
+}
+
+Variant product(const Variant& left, const Variant& right)
+{
+    const double l = left.toDouble();
+    const double r = right.toDouble();
+    return finiteResult(l * r, l, "product", r);
+}
+
+Variant division(const Variant& left, const Variant& right)
+{
+    const double l = left.toDouble();
+    const double r = right.toDouble();
+    if (r == 0 && l != 0)
+        throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
+    if (r == 0)
+        throw Failure(FailureKind::InvalidOperation, "0 divided by 0 has no value");
+    return finiteResult(l / r, l, "quotient", r);
+}
+
+Variant difference(const Variant& left, const Variant& right)
+{
+    const double l = left.toDouble();
+    const double r = right.toDouble();
+    return finiteResult(l - r, l, "difference", r);
+}
+
+Variant wholePart(const Variant& value) { return Variant::number(std::floor(value.toDouble())); }
+
+bool numericallyEqual(const Variant& left, const Variant& right)
+{
+    return left.toDouble() == right.toDouble();
+}
+
+std::int32_t VariantToLong(const Variant& value)
+{
+    // A text is rounded from its own reading, so a failure quotes it as typed; a number is
+    // rounded from its exact value, not from its 15-digit text.
+    if (value.isTextual())
+        return TextToLong(value.toText());
+    return RoundToLong(value.toDouble());
+}
+
+std::string VariantToText(const Variant& value) { return value.toText(); }
+
+} // namespace vorantis
