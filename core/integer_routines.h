@@ -1,0 +1,26 @@
+#pragma once
+
+// The whole-number routines the panels share. They read and write no field; a failure
+// inside one ends the calling procedure at that call.
+
+#include "core/variant.h"
+
+#include <cstdint>
+
+namespace vorantis {
+
+// The whole-number quotient of first / second taken towards minus infinity (choice 1), or
+// the remainder that belongs to it, with the sign of the divisor (choice 2); any other
+// choice gives the empty Variant. A Variant that refers to a field is read again at every
+// use in the arithmetic.
+Variant divide(const Variant& first, const Variant& second, const Variant& choice);
+
+// Trial division by 2, 3 and then 5, 7, 11, 13, ... up to about the square root. 0 and 1
+// are not prime. A negative number fails: it has no square root.
+bool IsPrime(std::int32_t number);
+
+// The least common multiple, as product / divisor. The 32-bit product is checked first,
+// so a pair whose product overflows fails even where its multiple would fit.
+std::int32_t LCM(std::int32_t n1, std::int32_t n2);
+
+} // namespace vorantis
