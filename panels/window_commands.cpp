@@ -1,0 +1,18 @@
+#include "panels/window_commands.h"
+
+namespace vorantis {
+
+void clear_Click(Form& form)
+{
+    form.setCaption(Label::Label12, "Calculate");
+    form.setCaption(Label::Label17, "Check");
+    clear21_Click(form);
+}
+
+void clear21_Click(Form& form)
+{
+    for (const Field field : allFields)
+        form.setText(field, "");
+}
+
+} // namespace vorantis

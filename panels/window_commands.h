@@ -1,0 +1,14 @@
+#pragma once
+
+// The two Clear commands. The File menu's Clear also puts back "Calculate" and "Check",
+// which the square root and prime panels overwrite with their results; the Clear button
+// leaves those results on view. Neither touches the sign labels.
+
+#include "panels/form.h"
+
+namespace vorantis {
+
+void clear_Click(Form& form);
+void clear21_Click(Form& form);
+
+} // namespace vorantis
