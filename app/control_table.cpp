@@ -1,0 +1,146 @@
+#include "app/control_table.h"
+
+#include <array>
+
+namespace vorantis {
+namespace {
+
+using enum ControlKind;
+
+constexpr ControlRow field(std::string_view name, TwipRect rect, int tabIndex, std::string_view spokenName,
+                           double fontPoints = 0, bool hidden = false)
+{
+    return {name, TextField, {}, rect, tabIndex, fontPoints, false, hidden, spokenName};
+}
+
+constexpr ControlRow label(std::string_view name, std::string_view caption, TwipRect rect, int tabIndex,
+                           double fontPoints = 0, bool bold = false, bool hidden = false,
+                           std::string_view spokenName = {})
+{
+    return {name, Label, caption, rect, tabIndex, fontPoints, bold, hidden, spokenName};
+}
+
+constexpr ControlRow fractionBar(std::string_view name, std::string_view underscores, TwipRect rect,
+                                 int tabIndex, double fontPoints)
+{
+    return label(name, underscores, rect, tabIndex, fontPoints, false, false, "fraction bar");
+}
+
+constexpr ControlRow button(std::string_view name, std::string_view caption, TwipRect rect, int tabIndex,
+                            std::string_view spokenName = {}, double fontPoints = 0)
+{
+    return {name, Button, caption, rect, tabIndex, fontPoints, false, false, spokenName};
+}
+
+constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int y2)
+{
+    return {name, Line, {}, {x1, y1, x2 - x1, y2 - y1}, -1, 0, false, false, {}};
+}
+
+constexpr std::array rows{
+    // Title and Clear button
+    label("Label1", "Arithmetic", {5280, 0, 2295, 495}, 0, 24),
+    button("clear21", "Clear", {3960, 120, 1215, 375}, 57, {}, 13.5),
+
+    // Conversion panel
+    label("Label39", "From:", {240, 240, 375, 255}, 47),
+    button("fromfrac", "Fraction", {720, 240, 855, 255}, 44, "from fraction"),
+    button("fromdec", "Decimal", {1920, 240, 855, 255}, 45, "from decimal"),
+    button("frompercent", "Percent", {3000, 240, 855, 255}, 46, "from percent"),
+    button("simp", "Simplify", {1920, 600, 855, 255}, 48),
+    label("Label8", "Fraction", {1920, 720, 975, 255}, 7),
+    label("Label3", "Decimal", {3000, 720, 735, 255}, 6),
+    label("Label4", "Percent", {3720, 720, 615, 255}, 8),
+    label("Label9", "LCM", {4800, 720, 375, 255}, 10),
+    label("Label10", "LCD", {5640, 720, 375, 255}, 12),
+    field("n", {1680, 960, 495, 285}, 1, "numerator of the fraction"),
+    line("Line2", 2160, 1200, 2280, 960),
+    field("d", {2280, 960, 495, 285}, 2, "denominator of the fraction"),
+    field("Text1", {3000, 960, 495, 285}, 3, "decimal"),
+    field("Text2", {3720, 960, 495, 285}, 4, "percent"),
+    label("Label7", "%", {4320, 840, 375, 375}, 5, 13.5),
+    field("Text5", {4680, 960, 615, 285}, 9, "common factor"),
+    field("Text6", {5520, 960, 615, 285}, 11, "least common multiple"),
+
+    // Prime panel
+    label("Label13", "Prime or Composite", {120, 720, 2535, 375}, 15, 9.75),
+    field("Text9", {240, 960, 495, 285}, 16, "number to test"),
+    label("Label17", "Check", {840, 960, 855, 255}, 36),
+
+    // Square root panel
+    label("Label11", "Square Root", {120, 1440, 1695, 375}, 13, 9.75),
+    field("Text8", {120, 1800, 615, 285}, 14, "number under the root"),
+    label("Label12", "Calculate", {840, 1800, 1215, 255}, 35),
+
+    // Integer division panel
+    label("Label5", "Int Divide", {2640, 1320, 855, 255}, 65, 9.75),
+    field("Text23", {1920, 1560, 855, 285}, 62, "dividend"),
+    line("Line1", 2760, 1920, 3000, 1560),
+    field("Text24", {3000, 1560, 975, 285}, 63, "divisor"),
+    label("Label6", "Result", {2040, 1920, 615, 255}, 66),
+    label("Label40", "Remainder", {3120, 1920, 855, 255}, 67),
+    field("Text3", {1920, 2160, 855, 285}, 60, "quotient"),
+    field("Text4", {3000, 2160, 975, 285}, 61, "remainder"),
+    button("Command3", "Solve", {2520, 2400, 735, 255}, 64),
+
+    // Decimal arithmetic panel
+    label("Label34", "Add, Subtract, Multiply, and Divide", {4800, 1440, 3135, 255}, 37, 9.75),
+    field("Text20", {4200, 1800, 855, 285}, 38, "left operand"),
+    label("Label36", "", {5160, 1800, 255, 255}, 42),
+    field("Text21", {5400, 1800, 855, 285}, 39, "right operand"),
+    label("Label35", "=", {6360, 1800, 135, 255}, 40),
+    field("Text22", {6480, 1800, 1455, 285}, 41, "result"),
+    button("decadd", "+", {5640, 2160, 255, 195}, 56, "add"),
+    button("decsub", "-", {5880, 2160, 255, 195}, 53, "subtract"),
+    button("decmulti", "*", {6120, 2160, 255, 195}, 54, "multiply"),
+    button("mecdiv", "/", {6360, 2160, 255, 195}, 55, "divide"),
+
+    // Exponent panel
+    label("Label15", "Exponents", {6600, 720, 1575, 375}, 17, 9.75),
+    field("Text13", {6360, 960, 495, 450}, 18, "base", 12),
+    field("Text14", {6840, 960, 375, 285}, 19, "exponent"),
+    label("Label16", "=", {7200, 960, 255, 375}, 20, 13.5),
+    field("Text15", {7440, 960, 495, 285}, 21, "power"),
+    button("calcsquare", "Calculate", {6840, 1200, 1215, 255}, 59, "calculate the power"),
+
+    // Fraction arithmetic panel
+    label("Label19", "Multiply, Divide, and Add Fractions", {8160, 360, 1935, 495}, 22, 9.75, true),
+    field("Text29", {8040, 960, 495, 285}, 23, "numerator of the first fraction"),
+    fractionBar("Label22", "___", {8040, 840, 495, 855}, 31, 24),
+    field("Text30", {8040, 1440, 495, 285}, 24, "denominator of the first fraction"),
+    label("Label20", "", {8640, 1080, 615, 375}, 27, 24),
+    field("Text35", {8520, 1560, 150, 285}, 33, "scratch", 0, true),
+    field("Text31", {9000, 960, 495, 285}, 25, "numerator of the second fraction"),
+    fractionBar("Label23", "____", {9000, 840, 495, 735}, 32, 24),
+    field("Text32", {9000, 1440, 495, 285}, 26, "denominator of the second fraction"),
+    label("Label21", "=", {9600, 1080, 255, 495}, 28, 24),
+    label("Label41", "-", {9960, 840, 255, 375}, 58, 18, false, true),
+    field("Text33", {10200, 960, 495, 285}, 29, "numerator of the result"),
+    fractionBar("Label24", "____", {10200, 960, 495, 735}, 34, 18),
+    field("Text34", {10200, 1440, 495, 285}, 30, "denominator of the result"),
+    button("addfrac", "+", {10800, 960, 255, 195}, 49, "add fractions"),
+    button("subfrac", "-", {10800, 1200, 255, 195}, 50, "subtract fractions"),
+    button("multifrac", "*", {10800, 1440, 255, 195}, 51, "multiply fractions"),
+    button("divfrac", "/", {10800, 1680, 255, 195}, 52, "divide fractions"),
+
+    // Below the client area: never seen at the window's size
+    label("Label38", "Geometry", {4920, 3360, 2175, 495}, 43, 24),
+};
+
+static_assert(rows.size() == 70);
+
+consteval bool onWholePixels()
+{
+    for (const ControlRow& row : rows)
+        for (int twips : {row.rect.left, row.rect.top, row.rect.width, row.rect.height})
+            if (twips % twipsPerPixel != 0)
+                return false;
+    return true;
+}
+static_assert(onWholePixels(), "every position is a whole number of pixels");
+
+} // namespace
+
+std::span<const ControlRow> controlTable() { return rows; }
+
+} // namespace vorantis
