@@ -1,0 +1,202 @@
+// Start-up and click timing of the window, on Qt's offscreen platform.
+//
+//   vorantis_bench [runs]
+//
+// Starts itself `runs` times (default 20) as the full window and as a bare Qt window of
+// the same 70 widgets, and prints the median time from process start to the first painted
+// frame, the peak memory, the ratio of the two start-up times, the median time of one
+// decimal click from the mouse event to the written result, and the prime test of the
+// largest 32-bit prime.
+
+#include "app/control_table.h"
+#include "app/main_window.h"
+#include "core/integer_routines.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> values)
+{
+    std::ranges::sort(values);
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Reports the first paint of the watched widget and ends the event loop.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool painted = false;
+};
+
+QWidget* bareWindow()
+{
+    auto* window = new QWidget;
+    window->setFixedSize(800, 187);
+    for (const vorantis::ControlRow& row : vorantis::controlTable()) {
+        const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+        QWidget* widget = nullptr;
+        switch (row.kind) {
+        case vorantis::ControlKind::TextField: widget = new QLineEdit(window); break;
+        case vorantis::ControlKind::Label: widget = new QLabel(caption, window); break;
+        case vorantis::ControlKind::Button: widget = new QPushButton(caption, window); break;
+        case vorantis::ControlKind::Line: widget = new QWidget(window); break;
+        }
+        widget->setGeometry(row.rect.left / 15, row.rect.top / 15, std::abs(row.rect.width) / 15,
+                            std::abs(row.rect.height) / 15);
+    }
+    return window;
+}
+
+long long microsecondsOf(Clock::time_point time)
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(time.time_since_epoch()).count();
+}
+
+// Median time of a click on the named control, checking the result each time.
+double medianClick(QWidget* surface, const char* control, const std::function<bool()>& resultIsRight)
+{
+    auto* widget = surface->findChild<QWidget*>(control);
+    std::vector<double> clicks;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        clicks.push_back(double(timer.nsecsElapsed()) / 1000);
+        if (!resultIsRight())
+            std::exit(1);
+    }
+    return median(clicks);
+}
+
+// One child run: prints "<first paint, steady clock microseconds> <peak KiB>" and, for the
+// full window, the median decimal and prime click times in microseconds. The steady clock
+// is the same for every process, so the parent can measure from before it started us.
+int child(int argc, char* argv[], bool full)
+{
+    QApplication app(argc, argv);
+    QWidget* window = nullptr;
+    if (full)
+        window = new vorantis::MainWindow;
+    else
+        window = bareWindow();
+    FirstPaint firstPaint;
+    window->installEventFilter(&firstPaint);
+    window->show();
+    QApplication::exec();
+    std::printf("%lld %ld", microsecondsOf(Clock::now()), peakKilobytes());
+
+    if (full) {
+        auto* surface = static_cast<QMainWindow*>(window)->centralWidget();
+        auto* result = surface->findChild<QLineEdit*>("Text22");
+        surface->findChild<QLineEdit*>("Text20")->setText("12.3");
+        surface->findChild<QLineEdit*>("Text21")->setText("4.1");
+        const double decimal = medianClick(surface, "mecdiv", [&] { return result->text() == "3"; });
+        auto* verdict = surface->findChild<QLabel*>("Label17");
+        surface->findChild<QLineEdit*>("Text9")->setText("2147483647");
+        const double prime = medianClick(surface, "Label17", [&] { return verdict->text() == "Prime"; });
+        std::printf(" %.1f %.1f", decimal, prime);
+    }
+    std::printf("\n");
+    delete window;
+    return 0;
+}
+
+struct ChildResult {
+    double startMs;
+    double peakMiB;
+    double decimalClickUs;
+    double primeClickUs;
+};
+
+ChildResult runChild(const QString& program, const char* mode)
+{
+    QProcess process;
+    const long long started = microsecondsOf(Clock::now());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(program, {mode});
+    process.waitForFinished(60000);
+    const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
+    if (process.exitCode() != 0 || fields.size() < 2) {
+        std::fprintf(stderr, "the %s run failed\n", mode);
+        std::exit(1);
+    }
+    return {double(fields[0].toLongLong() - started) / 1000, fields[1].toDouble() / 1024,
+            fields.size() > 3 ? fields[2].toDouble() : 0, fields.size() > 3 ? fields[3].toDouble() : 0};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--full" || mode == "--bare")
+        return child(argc, argv, mode == "--full");
+
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const QString program = QString::fromLocal8Bit(argv[0]);
+    std::vector<double> full, bare, peak, decimalClicks, primeClicks;
+    for (int i = 0; i < runs; ++i) {
+        const ChildResult window = runChild(program, "--full");
+        const ChildResult plain = runChild(program, "--bare");
+        full.push_back(window.startMs);
+        peak.push_back(window.peakMiB);
+        decimalClicks.push_back(window.decimalClickUs);
+        primeClicks.push_back(window.primeClickUs);
+        bare.push_back(plain.startMs);
+    }
+
+    std::vector<double> primeTests;
+    bool prime = false;
+    for (int i = 0; i < 101; ++i) {
+        const auto start = Clock::now();
+        prime = vorantis::IsPrime(2147483647);
+        primeTests.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+    }
+    const double primeUs = median(primeTests);
+
+    std::printf("runs: %d (offscreen platform)\n", runs);
+    std::printf("start to first frame, median: %.1f ms (bare window of the same 70 widgets: %.1f ms, "
+                "ratio %.2f)\n",
+                median(full), median(bare), median(full) / median(bare));
+    std::printf("peak memory, median: %.1f MiB\n", median(peak));
+    std::printf("decimal click (12.3 / 4.1), event to written result, median: %.1f us\n",
+                median(decimalClicks));
+    std::printf("prime click (2147483647), event to written verdict, median: %.1f us\n",
+                median(primeClicks));
+    std::printf("IsPrime(2147483647) alone, median: %s in %.1f us\n", prime ? "prime" : "composite", primeUs);
+    return 0;
+}
