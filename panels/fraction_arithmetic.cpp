@@ -1,0 +1,170 @@
+#include "panels/fraction_arithmetic.h"
+
+#include "core/convert.h"
+#include "core/failure.h"
+#include "core/float_ops.h"
+#include "core/integer_routines.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vorantis {
+namespace {
+
+double readDouble(const Form& form, Field field) { return TextToDouble(form.text(field)); }
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// Every operation starts here. The minus sign belongs to one subtraction's result only, so it
+// goes before anything else; the operator goes up before any operand is read, so a failed
+// click still shows which button was pressed.
+void begin(Form& form, std::string_view sign)
+{
+    form.setVisible(Label::Label41, false);
+    form.setCaption(Label::Label20, sign);
+}
+
+// LCM divides by zero on a 0 beside a 0 or a positive number; the user should read that in
+// terms of the fraction they typed, not of the arithmetic underneath.
+void requireDenominator(std::int32_t value, std::int32_t other, const std::string& text)
+{
+    if (value == 0 && other >= 0)
+        throw Failure(FailureKind::DivisionByZero,
+                      "a fraction cannot be divided by zero, and the denominator " + quoted(text) +
+                          " counts as 0");
+}
+
+// The field's own text is read at the moment of the product, after the writes before it.
+void scale(Form& form, Field field, const Variant& factor)
+{
+    form.setText(field, VariantToText(product(factor, fieldVariant(form, field))));
+}
+
+// Rewrites both fractions over the common denominator, as one adds fractions by hand, and
+// returns that denominator.
+Variant rewriteOverCommonDenominator(Form& form)
+{
+    const std::string secondText = form.text(Field::Text32);
+    const std::int32_t second = TextToLong(secondText);
+    const std::string firstText = form.text(Field::Text30);
+    const std::int32_t first = TextToLong(firstText);
+    requireDenominator(second, first, secondText);
+    requireDenominator(first, second, firstText);
+    const Variant common = Variant::longInteger(LCM(first, second));
+
+    // The factors come from the denominators as typed, not from their whole-number
+    // roundings: 1/2.5 over a common 10 is scaled by 4, which keeps its value.
+    const Variant secondFactor = division(common, fieldVariant(form, Field::Text32));
+    const Variant firstFactor = division(common, fieldVariant(form, Field::Text30));
+    scale(form, Field::Text30, firstFactor);
+    scale(form, Field::Text32, secondFactor);
+    scale(form, Field::Text29, firstFactor);
+    scale(form, Field::Text31, secondFactor);
+    return common;
+}
+
+// Divides numerator and denominator by their greatest common divisor, found as
+// a x b / lcm(a, b) since LCM is the program's one whole-number routine for it.
+void reduceResult(Form& form)
+{
+    const double denominatorValue = readDouble(form, Field::Text34);
+    const double numeratorValue = readDouble(form, Field::Text33);
+    // A zero result is in lowest terms over 1; LCM, which would divide by zero on it, is
+    // never asked.
+    if (numeratorValue == 0 && denominatorValue != 0) {
+        form.setText(Field::Text34, "1");
+        return;
+    }
+    if (denominatorValue == 0)
+        throw Failure(FailureKind::DivisionByZero,
+                      "a fraction cannot be divided by zero, and the result's denominator is 0");
+
+    const std::int32_t denominator = TextToLong(form.text(Field::Text34));
+    const std::int32_t numerator = TextToLong(form.text(Field::Text33));
+    const std::int32_t multiple = LCM(numerator, denominator);
+    const double d = readDouble(form, Field::Text34);
+    const double n = readDouble(form, Field::Text33);
+    const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple)));
+
+    form.setText(Field::Text33,
+                 VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
+    form.setText(Field::Text34,
+                 VariantToText(division(fieldVariant(form, Field::Text34), divisor)));
+}
+
+// The unreduced numerator waits in the hidden Text35 and is shown from there.
+void showResult(Form& form, const Variant& commonDenominator)
+{
+    form.setText(Field::Text33, form.text(Field::Text35));
+    form.setText(Field::Text34, VariantToText(commonDenominator));
+    reduceResult(form);
+}
+
+double fractionValue(const Form& form, Field numeratorField, Field denominatorField)
+{
+    const double numerator = readDouble(form, numeratorField);
+    const double denominator = readDouble(form, denominatorField);
+    return checkedDivide(numerator, denominator);
+}
+
+double differenceOf(const Form& form, Field leftField, Field rightField)
+{
+    const double left = readDouble(form, leftField);
+    const double right = readDouble(form, rightField);
+    return checkedSubtract(left, right);
+}
+
+double productOf(const Form& form, Field leftField, Field rightField)
+{
+    const double left = readDouble(form, leftField);
+    const double right = readDouble(form, rightField);
+    return checkedMultiply(left, right);
+}
+
+} // namespace
+
+void addfrac_Click(Form& form)
+{
+    begin(form, "+");
+    const Variant common = rewriteOverCommonDenominator(form);
+    const double first = readDouble(form, Field::Text29);
+    const double second = readDouble(form, Field::Text31);
+    form.setText(Field::Text35, DoubleToText(checkedAdd(first, second)));
+    showResult(form, common);
+}
+
+void subfrac_Click(Form& form)
+{
+    begin(form, "-");
+    const Variant common = rewriteOverCommonDenominator(form);
+    // The numerators carry the magnitude of the difference and Label41 its sign, as a
+    // result is written by hand.
+    const double first = fractionValue(form, Field::Text29, Field::Text30);
+    const double second = fractionValue(form, Field::Text31, Field::Text32);
+    if (first < second) {
+        form.setText(Field::Text35, DoubleToText(differenceOf(form, Field::Text31, Field::Text29)));
+        form.setVisible(Label::Label41, true);
+    } else {
+        form.setText(Field::Text35, DoubleToText(differenceOf(form, Field::Text29, Field::Text31)));
+    }
+    showResult(form, common);
+}
+
+void multifrac_Click(Form& form)
+{
+    begin(form, "*");
+    form.setText(Field::Text34, DoubleToText(productOf(form, Field::Text30, Field::Text32)));
+    form.setText(Field::Text33, DoubleToText(productOf(form, Field::Text29, Field::Text31)));
+    reduceResult(form);
+}
+
+// The first fraction times the reciprocal of the second.
+void divfrac_Click(Form& form)
+{
+    begin(form, "/");
+    form.setText(Field::Text33, DoubleToText(productOf(form, Field::Text29, Field::Text32)));
+    form.setText(Field::Text34, DoubleToText(productOf(form, Field::Text30, Field::Text31)));
+    reduceResult(form);
+}
+
+} // namespace vorantis
