@@ -145,7 +145,8 @@ std::string DoubleToText(double value)
         if (exponent < 0) {
             text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
         } else if (digits.size() <= static_cast<std::size_t>(exponent) + 1) {
-            text += digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+            const auto zeros = static_cast<std::size_t>(exponent) + 1 - digits.size();
+            text += digits + std::string(zeros, '0');
         } else {
             text += digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
                     digits.substr(static_cast<std::size_t>(exponent) + 1);

@@ -6,7 +6,8 @@
 //   point (at least one digit), an optional exponent (e or E, optional sign, digits),
 //   optional blanks. Nothing else reads as a number.
 //   number -> text: rounded to 15 significant digits, trailing zeros dropped; plain
-//   notation for decimal exponents from -4 to 14, otherwise 1.5E+20 / 1E-05.
+//   notation for decimal exponents from -4 to 14, otherwise 1.5E+20 / 1E-05; "0" for
+//   either zero, "Infinity" and "-Infinity" for the infinite values.
 
 #include <cstdint>
 #include <string>

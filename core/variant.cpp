@@ -11,11 +11,12 @@ namespace {
 template <class... Handlers> struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>; // for clang 14
 
 Variant finiteResult(double result, double left, const char* operation, double right)
 {
-    const std::string what =
-        std::string("the ") + operation + " of " + DoubleToText(left) + " and " + DoubleToText(right);
+    const std::string what = std::string("the ") + operation + " of " + DoubleToText(left) +
+                             " and " + DoubleToText(right);
     if (std::isnan(result))
         throw Failure(FailureKind::InvalidOperation, what + " has no value");
     if (std::isinf(result))

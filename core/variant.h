@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace vorantis {
@@ -41,7 +42,8 @@ public:
     std::string toText() const;
 
 private:
-    using Value = std::variant<std::monostate, std::int16_t, std::int32_t, double, std::string, FieldReader>;
+    using Value = std::variant<std::monostate, std::int16_t, std::int32_t, double, std::string,
+                               FieldReader>;
     explicit Variant(Value value) : m_value(std::move(value)) {}
 
     Value m_value;
