@@ -5,12 +5,13 @@
 namespace vorantis {
 
 // A label that acts as a button: a press and release inside it is a click. Its caption
-// is where its procedure shows the result.
+// is where its procedure shows the result. A screen reader sees a label with a press
+// action: its user can neither click the label with a mouse nor reach it with Tab.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    ClickableLabel(const QString& text, QWidget* parent);
 
 signals:
     void clicked();
