@@ -22,6 +22,9 @@ ensure_packages() {
 }
 
 build_packages=(cmake make g++ qt6-base-dev fonts-liberation2)
+test_packages=(googletest libgtest-dev
+    xvfb x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+    desktop-file-utils appstream dpkg-dev file)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
