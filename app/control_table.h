@@ -14,17 +14,17 @@ enum class ControlKind { TextField, Label, Button, Line };
 struct TwipRect {
     int left;
     int top;
-    int width;  // for a line: the run from its first point to its second
+    int width; // for a line: the run from its first point to its second
     int height; // for a line: the rise, negative where the line climbs
 };
 
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
-    std::string_view caption;  // labels and buttons: the caption at start
-    TwipRect rect;             // a line runs from (left, top) to (left + width, top + height)
-    int tabIndex;              // -1 for lines, which take no place in the tab order
-    double fontPoints;         // 0: the default font of the client area
+    std::string_view caption; // labels and buttons: the caption at start
+    TwipRect rect; // a line runs from (left, top) to (left + width, top + height)
+    int tabIndex; // -1 for lines, which take no place in the tab order
+    double fontPoints; // 0: the default font of the client area
     bool bold;
     bool startsHidden;
     std::string_view spokenName; // what a screen reader says; empty: the caption

@@ -54,8 +54,8 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
         return button;
     }
     case ControlKind::Label: {
-        auto* label = procedureFor(row.name) ? new ClickableLabel(caption, surface)
-                                             : new QLabel(caption, surface);
+        auto* label =
+            procedureFor(row.name) ? new ClickableLabel(caption, surface) : new QLabel(caption, surface);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         return label;

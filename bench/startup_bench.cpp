@@ -68,10 +68,18 @@ QWidget* bareWindow()
         const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
         QWidget* widget = nullptr;
         switch (row.kind) {
-        case vorantis::ControlKind::TextField: widget = new QLineEdit(window); break;
-        case vorantis::ControlKind::Label: widget = new QLabel(caption, window); break;
-        case vorantis::ControlKind::Button: widget = new QPushButton(caption, window); break;
-        case vorantis::ControlKind::Line: widget = new QWidget(window); break;
+        case vorantis::ControlKind::TextField:
+            widget = new QLineEdit(window);
+            break;
+        case vorantis::ControlKind::Label:
+            widget = new QLabel(caption, window);
+            break;
+        case vorantis::ControlKind::Button:
+            widget = new QPushButton(caption, window);
+            break;
+        case vorantis::ControlKind::Line:
+            widget = new QWidget(window);
+            break;
         }
         widget->setGeometry(row.rect.left / 15, row.rect.top / 15, std::abs(row.rect.width) / 15,
                             std::abs(row.rect.height) / 15);
@@ -195,8 +203,7 @@ int main(int argc, char* argv[])
     std::printf("peak memory, median: %.1f MiB\n", median(peak));
     std::printf("decimal click (12.3 / 4.1), event to written result, median: %.1f us\n",
                 median(decimalClicks));
-    std::printf("prime click (2147483647), event to written verdict, median: %.1f us\n",
-                median(primeClicks));
+    std::printf("prime click (2147483647), event to written verdict, median: %.1f us\n", median(primeClicks));
     std::printf("IsPrime(2147483647) alone, median: %s in %.1f us\n", prime ? "prime" : "composite", primeUs);
     return 0;
 }

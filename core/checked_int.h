@@ -13,9 +13,9 @@ namespace vorantis::checked {
 
 inline Failure overflow(const char* what, std::int32_t a, std::int32_t b)
 {
-    return Failure(FailureKind::OutOfRange, std::string("the ") + what + " of " +
-                                                std::to_string(a) + " and " + std::to_string(b) +
-                                                " is too large for a whole number");
+    return Failure(FailureKind::OutOfRange,
+                   std::string("the ") + what + " of " + std::to_string(a) + " and " + std::to_string(b) +
+                       " is too large for a whole number");
 }
 
 inline std::int32_t add(std::int32_t a, std::int32_t b)

@@ -81,8 +81,7 @@ std::int32_t roundToLong(double value, std::string_view shownAs)
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw Failure(FailureKind::OutOfRange,
-                      std::string(shownAs) +
-                          " is outside the whole-number range -2147483648 to 2147483647");
+                      std::string(shownAs) + " is outside the whole-number range -2147483648 to 2147483647");
     return static_cast<std::int32_t>(rounded);
 }
 
@@ -107,10 +106,7 @@ double TextToDouble(std::string_view text)
     return value;
 }
 
-std::int32_t TextToLong(std::string_view text)
-{
-    return roundToLong(TextToDouble(text), quoted(text));
-}
+std::int32_t TextToLong(std::string_view text) { return roundToLong(TextToDouble(text), quoted(text)); }
 
 std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value)); }
 
@@ -149,7 +145,7 @@ std::string DoubleToText(double value)
             text += digits + std::string(zeros, '0');
         } else {
             text += digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
-                    digits.substr(static_cast<std::size_t>(exponent) + 1);
+                digits.substr(static_cast<std::size_t>(exponent) + 1);
         }
         return text;
     }

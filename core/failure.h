@@ -8,16 +8,15 @@ namespace vorantis {
 // Why a step of a procedure could not be carried out. Every failure in the program is one
 // of these, thrown at the failing step and caught once where the click was dispatched.
 enum class FailureKind {
-    NotANumber,       // a text that does not read as a number
-    OutOfRange,       // a value beyond the range of its type
-    DivisionByZero,   // a nonzero number divided by zero
+    NotANumber, // a text that does not read as a number
+    OutOfRange, // a value beyond the range of its type
+    DivisionByZero, // a nonzero number divided by zero
     InvalidOperation, // 0 / 0, the root of a negative number, a power with no value
 };
 
 class Failure : public std::runtime_error {
 public:
-    Failure(FailureKind kind, const std::string& message)
-        : std::runtime_error(message), m_kind(kind) {}
+    Failure(FailureKind kind, const std::string& message) : std::runtime_error(message), m_kind(kind) { }
 
     FailureKind kind() const noexcept { return m_kind; }
 

@@ -11,17 +11,14 @@ namespace {
 double checkedResult(double result, double left, const char* operation, double right)
 {
     if (std::isnan(result))
-        throw Failure(FailureKind::InvalidOperation, DoubleToText(left) + " " + operation + " " +
-                                                         DoubleToText(right) + " has no value");
+        throw Failure(FailureKind::InvalidOperation,
+                      DoubleToText(left) + " " + operation + " " + DoubleToText(right) + " has no value");
     return result;
 }
 
 } // namespace
 
-double checkedAdd(double left, double right)
-{
-    return checkedResult(left + right, left, "plus", right);
-}
+double checkedAdd(double left, double right) { return checkedResult(left + right, left, "plus", right); }
 
 double checkedSubtract(double left, double right)
 {

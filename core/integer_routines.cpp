@@ -69,9 +69,9 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2)
         const std::int64_t quotient = std::int64_t{p} / g;
         if (quotient < std::numeric_limits<std::int32_t>::min() ||
             quotient > std::numeric_limits<std::int32_t>::max())
-            throw Failure(FailureKind::OutOfRange, "the least common multiple of " + LongToText(n1) +
-                                                       " and " + LongToText(n2) +
-                                                       " is too large for a whole number");
+            throw Failure(FailureKind::OutOfRange,
+                          "the least common multiple of " + LongToText(n1) + " and " + LongToText(n2) +
+                              " is too large for a whole number");
         return static_cast<std::int32_t>(quotient);
     }
 

@@ -15,8 +15,8 @@ template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 Variant finiteResult(double result, double left, const char* operation, double right)
 {
-    const std::string what = std::string("the ") + operation + " of " + DoubleToText(left) +
-                             " and " + DoubleToText(right);
+    const std::string what =
+        std::string("the ") + operation + " of " + DoubleToText(left) + " and " + DoubleToText(right);
     if (std::isnan(result))
         throw Failure(FailureKind::InvalidOperation, what + " has no value");
     if (std::isinf(result))

@@ -29,8 +29,7 @@ public:
     // A text or a field, as opposed to a number or empty.
     bool isTextual() const
     {
-        return std::holds_alternative<std::string>(m_value) ||
-               std::holds_alternative<FieldReader>(m_value);
+        return std::holds_alternative<std::string>(m_value) || std::holds_alternative<FieldReader>(m_value);
     }
 
     // The numeric value: texts (a field's current text included) read with TextToDouble;
@@ -42,9 +41,8 @@ public:
     std::string toText() const;
 
 private:
-    using Value = std::variant<std::monostate, std::int16_t, std::int32_t, double, std::string,
-                               FieldReader>;
-    explicit Variant(Value value) : m_value(std::move(value)) {}
+    using Value = std::variant<std::monostate, std::int16_t, std::int32_t, double, std::string, FieldReader>;
+    explicit Variant(Value value) : m_value(std::move(value)) { }
 
     Value m_value;
 };

@@ -32,15 +32,13 @@ double fractionValue(const Form& form)
 // `typed` names what the user typed: the decimal "0.004", the percent "0.4".
 Failure tooLarge(const std::string& typed)
 {
-    return Failure(FailureKind::OutOfRange,
-                   typed + " is too large to write as a fraction over 100");
+    return Failure(FailureKind::OutOfRange, typed + " is too large to write as a fraction over 100");
 }
 
 // The numerator over 100 rounds to the whole number 0, which has no common factor to find.
 Failure tooSmall(const std::string& typed)
 {
-    return Failure(FailureKind::DivisionByZero,
-                   typed + " is too small to write as a fraction over 100");
+    return Failure(FailureKind::DivisionByZero, typed + " is too small to write as a fraction over 100");
 }
 
 // n over d (which holds 100) reduced: Text5 the common factor, Text6 the least common

@@ -13,6 +13,7 @@
 namespace vorantis {
 
 // The 25 text fields, in the order the Clear commands empty them.
+// clang-format off
 enum class Field {
     n, d, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text9, Text13, Text14, Text15,
     Text20, Text21, Text22, Text23, Text24, Text29, Text30, Text31, Text32, Text33, Text34, Text35,
@@ -25,6 +26,7 @@ inline constexpr std::array<Field, 25> allFields{
     Field::Text22, Field::Text23, Field::Text24, Field::Text29, Field::Text30,
     Field::Text31, Field::Text32, Field::Text33, Field::Text34, Field::Text35,
 };
+// clang-format on
 
 // The labels a procedure writes or shows.
 enum class Label { Label12, Label17, Label20, Label36, Label41 };

@@ -86,10 +86,8 @@ void reduceResult(Form& form)
     const double n = readDouble(form, Field::Text33);
     const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple)));
 
-    form.setText(Field::Text33,
-                 VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
-    form.setText(Field::Text34,
-                 VariantToText(division(fieldVariant(form, Field::Text34), divisor)));
+    form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
+    form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));
 }
 
 // The unreduced numerator waits in the hidden Text35 and is shown from there.

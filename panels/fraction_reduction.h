@@ -34,7 +34,7 @@ inline bool productFitsLong(std::int32_t n1, std::int32_t n2)
 {
     const std::int64_t product = std::int64_t{n1} * n2;
     return product >= std::numeric_limits<std::int32_t>::min() &&
-           product <= std::numeric_limits<std::int32_t>::max();
+        product <= std::numeric_limits<std::int32_t>::max();
 }
 
 // Text5 <- (d x n) / multiple: the product first, so a numerator with a fraction part

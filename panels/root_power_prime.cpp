@@ -15,8 +15,7 @@ double squareRoot(double value)
 {
     if (value < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      DoubleToText(value) +
-                          " is negative: a square root needs a number of 0 or more");
+                      DoubleToText(value) + " is negative: a square root needs a number of 0 or more");
     return std::sqrt(value);
 }
 
@@ -27,8 +26,9 @@ double power(double base, double exponent)
     const std::string what = DoubleToText(base) + " to the power " + DoubleToText(exponent);
     if (base < 0 && std::trunc(exponent) != exponent)
         throw Failure(FailureKind::InvalidOperation,
-                      what + " has no value: a negative number can only be raised to a "
-                             "whole-number power");
+                      what +
+                          " has no value: a negative number can only be raised to a "
+                          "whole-number power");
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
                       what + " has no value: 0 to a negative power would divide by zero");

@@ -23,18 +23,18 @@ void checkReducible(const Form& form, std::int32_t wholeDenominator, std::int32_
     const std::string numeratorText = form.text(Field::n);
     if (TextToDouble(denominatorText) == 0)
         // With a negative numerator LCM gives 0, and 0 / 0 has no value.
-        throw Failure(wholeNumerator < 0 ? FailureKind::InvalidOperation
-                                         : FailureKind::DivisionByZero,
+        throw Failure(wholeNumerator < 0 ? FailureKind::InvalidOperation : FailureKind::DivisionByZero,
                       "the denominator is 0, so the fraction cannot be simplified");
     if (wholeDenominator == 0)
-        throw Failure(FailureKind::DivisionByZero, "the denominator " + quoted(denominatorText) +
-                                                       " is too small to simplify: it rounds to 0");
+        throw Failure(FailureKind::DivisionByZero,
+                      "the denominator " + quoted(denominatorText) +
+                          " is too small to simplify: it rounds to 0");
     if (wholeNumerator == 0)
-        throw Failure(FailureKind::DivisionByZero, "the numerator " + quoted(numeratorText) +
-                                                       " is too small to simplify: it rounds to 0");
+        throw Failure(FailureKind::DivisionByZero,
+                      "the numerator " + quoted(numeratorText) + " is too small to simplify: it rounds to 0");
     if (!reduction::productFitsLong(wholeDenominator, wholeNumerator))
-        throw Failure(FailureKind::OutOfRange, quoted(numeratorText + "/" + denominatorText) +
-                                                   " is too large to simplify");
+        throw Failure(FailureKind::OutOfRange,
+                      quoted(numeratorText + "/" + denominatorText) + " is too large to simplify");
 }
 
 // A term with a fraction part can leave a simplified term, or the product of the two, beyond
@@ -46,8 +46,7 @@ void checkMultipleFits(const Form& form)
     if (!reduction::roundsToLong(numerator) || !reduction::roundsToLong(denominator) ||
         !reduction::productFitsLong(RoundToLong(denominator), RoundToLong(numerator)))
         throw Failure(FailureKind::OutOfRange,
-                      "the simplified fraction " +
-                          quoted(form.text(Field::n) + "/" + form.text(Field::d)) +
+                      "the simplified fraction " + quoted(form.text(Field::n) + "/" + form.text(Field::d)) +
                           " is too large to find the least common multiple of its terms");
 }
 
