@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The hardening run: each fuzz target for a bounded time on its committed corpus, then the
+# whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages "${build_packages[@]}" "${test_packages[@]}" "${fuzz_packages[@]}"
+
+# fuzz TARGET SECONDS MAX_LEN: new inputs go to a scratch directory, never into the corpus.
+fuzz() {
+    local target=$1 seconds=$2 max_len=$3
+    local scratch log=build-fuzz/fuzz-$1.log
+    scratch=$(mktemp -d)
+    if ! "build-fuzz/tests/fuzz/${target}_fuzzer" -dict="tests/fuzz/$target.dict" \
+        -max_len="$max_len" -max_total_time="$seconds" -timeout=10 \
+        -artifact_prefix=build-fuzz/ "$scratch" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
+        tail -n 40 "$log"
+        echo "fuzz $target: finding kept in build-fuzz/ (log: $log)" >&2
+        rm -rf "$scratch"
+        return 1
+    fi
+    rm -rf "$scratch"
+    echo "fuzz $target: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log"), no finding"
+}
+
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DVORANTIS_GUI=OFF -DVORANTIS_SANITIZE=ON -DVORANTIS_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$(nproc)" --target steps_fuzzer convert_fuzzer
+fuzz steps 40 512
+fuzz convert 20 64
+
+configure_and_build build-asan -DBUILD_TESTING=ON -DVORANTIS_SANITIZE=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
