@@ -16,17 +16,7 @@ if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpa
 fi
 deb=$(find "$work" -maxdepth 1 -name '*.deb')
 
-checks=0
-failures=0
-check() {
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if ! "$@"; then
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -45,5 +35,4 @@ done
 check "the package holds nothing but the program and its desktop files" \
     test -z "$(grep -Ev '^\./usr/(bin/vorantis|share/(applications|metainfo|icons/hicolor)/)' "$work/files")"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

@@ -14,18 +14,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 icons=$prefix/share/icons/hicolor
-checks=0
-failures=0
-# check WHAT COMMAND...: runs one check and counts it.
-check() {
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if ! "$@"; then
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 for file in "$desktop" "$metainfo" "$icons/scalable/apps/$app_id.svg"; do
     check "installed: ${file#"$prefix"/}" test -f "$file"
@@ -48,5 +37,4 @@ check "Icon=$(key Icon) is $app_id" test "$(key Icon)" = "$app_id"
 check "the metadata launches $app_id.desktop" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

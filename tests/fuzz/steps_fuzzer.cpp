@@ -11,6 +11,7 @@
 #include "panels/procedures.h"
 #include "tests/fuzz/write_rules.h"
 #include "tests/support/memory_form.h"
+#include "tests/support/reference_math.h"
 
 #include <csignal>
 #include <cstdint>
@@ -91,21 +92,13 @@ const Procedure& procedureNamed(std::string_view name)
     return procedures()[pick(name, procedures().size())];
 }
 
-bool isPrime(std::int64_t n)
-{
-    if (n < 2)
-        return false;
-    for (std::int64_t d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
 // What the prime panel must show for the number it was given.
 std::string verdictProblem(const MemoryForm& form)
 {
     const std::int64_t number = TextToLong(form.text(Field::Text9));
-    const std::string expected = number < 2 ? "Neither" : isPrime(number) ? "Prime" : "Composite";
+    const std::string expected = number < 2 ? "Neither"
+        : testing::isPrimeByTrial(number)   ? "Prime"
+                                            : "Composite";
     const std::string shown = form.caption(Label::Label17);
     return shown == expected ? "" : "shows \"" + shown + "\" for a number that is " + expected;
 }

@@ -1,5 +1,6 @@
 #include "core/integer_routines.h"
 
+#include "tests/support/reference_math.h"
 #include "tests/support/test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 
 namespace vorantis {
 namespace {
+
+using testing::isPrimeByTrial;
 
 using testing::failureOf;
 using enum FailureKind;
@@ -81,15 +84,6 @@ TEST(Divide, ReadsFieldsAgainAtEveryUse)
     EXPECT_EQ(std::to_string(firstReads) + " " + std::to_string(secondReads), "9 9");
 }
 
-bool isPrimeByTrial(std::int64_t n)
-{
-    if (n < 2)
-        return false;
-    for (std::int64_t d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
 
 TEST(IsPrime, AgreesWithASieveAndWithTrialDivisionNearTheTop)
 {
