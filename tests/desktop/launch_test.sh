@@ -68,7 +68,9 @@ if [ "$wm_class" != "\"vorantis\", \"$startup_class\"" ]; then
     echo "FAILED: WM_CLASS $wm_class does not end in the entry's StartupWMClass $startup_class"
     failures=$((failures + 1))
 fi
-if ! xprop -notype -id "$window" _NET_WM_ICON | grep -q 'Icon (128 x 128)'; then
+# The icon property can follow the window's name by a moment.
+has_icon() { xprop -notype -id "$window" _NET_WM_ICON | grep -q 'Icon (128 x 128)'; }
+if ! wait_for 10 has_icon; then
     echo "FAILED: the window does not carry the program's icon"
     failures=$((failures + 1))
 fi
