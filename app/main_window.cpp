@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/clickable_label.h"
-#include "app/control_table.h"
+#include "panels/control_table.h"
 #include "app/line_widget.h"
 #include "core/failure.h"
 #include "panels/procedures.h"

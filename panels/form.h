@@ -12,32 +12,32 @@
 
 namespace vorantis {
 
-// The 25 text fields, in the order the Clear commands empty them.
-// clang-format off
-enum class Field {
-    n, d, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text9, Text13, Text14, Text15,
-    Text20, Text21, Text22, Text23, Text24, Text29, Text30, Text31, Text32, Text33, Text34, Text35,
-};
-
-inline constexpr std::array<Field, 25> allFields{
-    Field::n,      Field::d,      Field::Text1,  Field::Text2,  Field::Text3,
-    Field::Text4,  Field::Text5,  Field::Text6,  Field::Text8,  Field::Text9,
-    Field::Text13, Field::Text14, Field::Text15, Field::Text20, Field::Text21,
-    Field::Text22, Field::Text23, Field::Text24, Field::Text29, Field::Text30,
-    Field::Text31, Field::Text32, Field::Text33, Field::Text34, Field::Text35,
-};
-// clang-format on
-
+// The 25 text fields, in the order the Clear commands empty them; their names are the
+// control names of the window.
+#define VORANTIS_FIELDS(X)                                                                                   \
+    X(n)                                                                                                     \
+    X(d) X(Text1) X(Text2) X(Text3) X(Text4) X(Text5) X(Text6) X(Text8) X(Text9) X(Text13) X(Text14)         \
+        X(Text15) X(Text20) X(Text21) X(Text22) X(Text23) X(Text24) X(Text29) X(Text30) X(Text31) X(Text32)  \
+            X(Text33) X(Text34) X(Text35)
 // The labels a procedure writes or shows.
-enum class Label { Label12, Label17, Label20, Label36, Label41 };
+#define VORANTIS_LABELS(X) X(Label12) X(Label17) X(Label20) X(Label36) X(Label41)
 
-inline constexpr std::array<Label, 5> allLabels{
-    Label::Label12, Label::Label17, Label::Label20, Label::Label36, Label::Label41,
-};
+#define VORANTIS_ENUMERATOR(name) name,
+#define VORANTIS_FIELD(name) Field::name,
+#define VORANTIS_LABEL(name) Label::name,
+
+enum class Field { VORANTIS_FIELDS(VORANTIS_ENUMERATOR) };
+enum class Label { VORANTIS_LABELS(VORANTIS_ENUMERATOR) };
+
+inline constexpr std::array allFields{VORANTIS_FIELDS(VORANTIS_FIELD)};
+inline constexpr std::array allLabels{VORANTIS_LABELS(VORANTIS_LABEL)};
 
 // The control name, as the window and its tests know it.
 std::string_view controlName(Field field);
 std::string_view controlName(Label label);
+
+// What the window calls a field in words, as a screen reader says it: "divisor".
+std::string_view spokenName(Field field);
 
 class Form {
 public:

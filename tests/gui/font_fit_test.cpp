@@ -2,7 +2,7 @@
 // lines they were laid out for. Operator buttons (13 pixels high), the fraction bars and
 // the 24 pt heading are smaller than any line of text by design and are judged by eye.
 
-#include "app/control_table.h"
+#include "panels/control_table.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QFontMetrics>

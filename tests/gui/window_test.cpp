@@ -1,4 +1,4 @@
-#include "app/control_table.h"
+#include "panels/control_table.h"
 #include "app/line_widget.h"
 #include "panels/procedures.h"
 #include "tests/gui/window_fixture.h"

@@ -1,5 +1,6 @@
-#include "app/control_table.h"
+#include "panels/control_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vorantis {
@@ -30,6 +31,23 @@ constexpr ControlRow button(std::string_view name, std::string_view caption, Twi
                             std::string_view spokenName = {}, double fontPoints = 0)
 {
     return {name, Button, caption, rect, tabIndex, fontPoints, false, false, spokenName};
+}
+
+// A label that acts as a button: its caption is where its procedure shows the result.
+constexpr ControlRow clickableLabel(std::string_view name, std::string_view caption, TwipRect rect,
+                                    int tabIndex, std::string_view hint)
+{
+    ControlRow row = label(name, caption, rect, tabIndex);
+    row.hint = hint;
+    return row;
+}
+
+// A field in which Return runs the procedure of another control, for a panel whose only
+// control to click is a label, which the keyboard cannot reach.
+constexpr ControlRow enterRuns(ControlRow field, std::string_view control)
+{
+    field.enterRuns = control;
+    return field;
 }
 
 constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int y2)
@@ -64,13 +82,15 @@ constexpr std::array rows{
 
     // Prime panel
     label("Label13", "Prime or Composite", {120, 720, 2535, 375}, 15, 9.75),
-    field("Text9", {240, 960, 495, 285}, 16, "number to test"),
-    label("Label17", "Check", {840, 960, 855, 255}, 36),
+    enterRuns(field("Text9", {240, 960, 495, 285}, 16, "number to test"), "Label17"),
+    clickableLabel("Label17", "Check", {840, 960, 855, 255}, 36,
+                   "Click to test whether the number is prime (or press Enter in its field)"),
 
     // Square root panel
     label("Label11", "Square Root", {120, 1440, 1695, 375}, 13, 9.75),
-    field("Text8", {120, 1800, 615, 285}, 14, "number under the root"),
-    label("Label12", "Calculate", {840, 1800, 1215, 255}, 35),
+    enterRuns(field("Text8", {120, 1800, 615, 285}, 14, "number under the root"), "Label12"),
+    clickableLabel("Label12", "Calculate", {840, 1800, 1215, 255}, 35,
+                   "Click to take the square root of the number (or press Enter in its field)"),
 
     // Integer division panel
     label("Label5", "Int Divide", {2640, 1320, 855, 255}, 65, 9.75),
@@ -142,5 +162,11 @@ static_assert(onWholePixels(), "every position is a whole number of pixels");
 } // namespace
 
 std::span<const ControlRow> controlTable() { return rows; }
+
+const ControlRow* controlRow(std::string_view name)
+{
+    const auto row = std::ranges::find(rows, name, &ControlRow::name);
+    return row == rows.end() ? nullptr : &*row;
+}
 
 } // namespace vorantis

@@ -1,8 +1,9 @@
 #pragma once
 
-// The 70 controls of the window as data: one row each, turned into widgets by one loop in
-// the window. Positions are in twips (15 to a logical pixel), measured from the top-left
-// corner of the client area.
+// The 70 controls of the window as data, one row each. Every front end builds its controls
+// from these rows with one loop: nothing about a control is written anywhere else.
+// Positions are in twips (15 to a logical pixel), measured from the top-left corner of the
+// client area.
 
 #include <span>
 #include <string_view>
@@ -27,7 +28,9 @@ struct ControlRow {
     double fontPoints; // 0: the default font of the client area
     bool bold;
     bool startsHidden;
-    std::string_view spokenName; // what a screen reader says; empty: the caption
+    std::string_view spokenName; // what a screen reader says and a message calls it; empty: the caption
+    std::string_view enterRuns = {}; // text fields: the control whose click Return in the field runs
+    std::string_view hint = {}; // clickable labels: what a click does, for a tooltip
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -35,5 +38,8 @@ inline constexpr int clientWidthTwips = 12000;
 inline constexpr int clientHeightTwips = 2805;
 
 std::span<const ControlRow> controlTable();
+
+// The row of the control with this name, or nullptr.
+const ControlRow* controlRow(std::string_view name);
 
 } // namespace vorantis
