@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/clickable_label.h"
-#include "panels/control_table.h"
 #include "app/line_widget.h"
-#include "core/failure.h"
+#include "panels/control_table.h"
+#include "panels/dispatch.h"
 #include "panels/procedures.h"
 
 #include <QAction>
@@ -165,16 +165,7 @@ void MainWindow::buildMenu()
 
 void MainWindow::run(const Procedure& procedure)
 {
-    m_failure->clear();
-    try {
-        procedure.run(*m_form);
-    } catch (const Failure& failure) {
-        m_failure->setText(toQString(procedure.panel) + ": " + QString::fromUtf8(failure.what()));
-    } catch (const std::exception& unexpected) {
-        // Not a failure of the arithmetic but of the program; the user's fields still stand.
-        m_failure->setText(toQString(procedure.panel) + ": something went wrong (" +
-                           QString::fromUtf8(unexpected.what()) + ")");
-    }
+    m_failure->setText(QString::fromStdString(runClick(procedure, *m_form)));
 }
 
 QString MainWindow::failureMessage() const { return m_failure->text(); }

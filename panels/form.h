@@ -14,11 +14,12 @@ namespace vorantis {
 
 // The 25 text fields, in the order the Clear commands empty them; their names are the
 // control names of the window.
-#define VORANTIS_FIELDS(X)                                                                                   \
-    X(n)                                                                                                     \
-    X(d) X(Text1) X(Text2) X(Text3) X(Text4) X(Text5) X(Text6) X(Text8) X(Text9) X(Text13) X(Text14)         \
-        X(Text15) X(Text20) X(Text21) X(Text22) X(Text23) X(Text24) X(Text29) X(Text30) X(Text31) X(Text32)  \
-            X(Text33) X(Text34) X(Text35)
+// clang-format off
+#define VORANTIS_FIELDS(X)                                                                         \
+    X(n) X(d) X(Text1) X(Text2) X(Text3) X(Text4) X(Text5) X(Text6) X(Text8) X(Text9) X(Text13)   \
+    X(Text14) X(Text15) X(Text20) X(Text21) X(Text22) X(Text23) X(Text24) X(Text29) X(Text30)     \
+    X(Text31) X(Text32) X(Text33) X(Text34) X(Text35)
+// clang-format on
 // The labels a procedure writes or shows.
 #define VORANTIS_LABELS(X) X(Label12) X(Label17) X(Label20) X(Label36) X(Label41)
 
