@@ -16,6 +16,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace vorantis {
@@ -46,23 +47,27 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
 {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
-    case ControlKind::TextField:
-        return new QLineEdit(surface);
+    case ControlKind::TextField: {
+        auto* field = new QLineEdit(surface);
+        field->setMaxLength(std::numeric_limits<int>::max()); // a field holds any length
+        return field;
+    }
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, surface);
         button->setAutoDefault(false);
         return button;
     }
     case ControlKind::Label: {
-        QLabel* label = nullptr;
         if (procedureFor(row.name)) {
-            label = new ClickableLabel(caption, surface);
-        } else {
-            // Headings overlap the clickable labels; a label that starts nothing must never
-            // take a click from one that does, so it lets every click through.
-            label = new QLabel(caption, surface);
-            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            auto* label = new ClickableLabel(caption, surface);
+            label->setHint(toQString(row.hint));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
         }
+        // Headings overlap the clickable labels; a label that starts nothing must never take a
+        // click from one that does, so it lets every click through.
+        auto* label = new QLabel(caption, surface);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         return label;
@@ -80,11 +85,13 @@ void applyRow(QWidget* widget, const ControlRow& row)
     widget->setObjectName(toQString(row.name));
     if (row.kind != ControlKind::Line)
         widget->setGeometry(pixelRect(row.rect));
-    if (row.fontPoints > 0 || row.bold) {
+    const bool clickable = qobject_cast<ClickableLabel*>(widget);
+    if (row.fontPoints > 0 || row.bold || clickable) {
         QFont font = widget->font();
         if (row.fontPoints > 0)
             font.setPointSizeF(row.fontPoints);
         font.setBold(row.bold);
+        font.setUnderline(clickable); // a clickable label looks like a link
         widget->setFont(font);
     }
     if (!row.spokenName.empty())
@@ -105,7 +112,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_form = std::make_unique<WidgetForm>(m_surface);
     buildMenu();
 
-    m_failure = new QLabel(this);
+    m_failure = new OneLineLabel({}, this);
     m_failure->setObjectName("failureMessage");
     statusBar()->addWidget(m_failure, 1);
     statusBar()->setSizeGripEnabled(false);
@@ -136,6 +143,9 @@ QWidget* MainWindow::buildSurface()
         else
             focusChain.emplace_back(row.tabIndex, widget);
 
+        if (const Procedure* procedure = procedureFor(row.enterRuns))
+            connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::returnPressed, this,
+                    [this, procedure] { run(*procedure); });
         if (const Procedure* procedure = procedureFor(row.name)) {
             if (auto* button = qobject_cast<QPushButton*>(widget))
                 connect(button, &QPushButton::clicked, this, [this, procedure] { run(*procedure); });
@@ -154,32 +164,32 @@ QWidget* MainWindow::buildSurface()
 
 void MainWindow::buildMenu()
 {
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("file");
 
-    QAction* clear = file->addAction("Clear");
+    QAction* clear = file->addAction("&Clear");
     clear->setObjectName("clear");
     connect(clear, &QAction::triggered, this, [this] { run(*procedureFor("clear")); });
 
-    QAction* about = file->addAction("About ");
+    QAction* about = file->addAction("&About ");
     about->setObjectName("about");
     connect(about, &QAction::triggered, this, &MainWindow::about_Click);
 
-    QAction* exit = file->addAction("Exit");
+    QAction* exit = file->addAction("E&xit");
     exit->setObjectName("exit");
     connect(exit, &QAction::triggered, this, &MainWindow::exit_Click);
 }
 
 void MainWindow::run(const Procedure& procedure)
 {
-    m_failure->setText(QString::fromStdString(runClick(procedure, *m_form)));
+    m_failure->setCaption(QString::fromStdString(runClick(procedure, *m_form)));
 }
 
 QString MainWindow::failureMessage() const { return m_failure->text(); }
 
 void MainWindow::about_Click()
 {
-    m_failure->clear();
+    m_failure->setCaption({});
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), aboutMessage,
                     QMessageBox::Ok, this);
     box.setObjectName("aboutBox");

@@ -14,10 +14,10 @@
 
 #include <memory>
 
-class QLabel;
 
 namespace vorantis {
 
+class OneLineLabel;
 struct Procedure;
 
 class MainWindow : public QMainWindow {
@@ -39,7 +39,7 @@ private:
     void run(const Procedure& procedure);
 
     QWidget* m_surface = nullptr;
-    QLabel* m_failure = nullptr;
+    OneLineLabel* m_failure = nullptr;
     std::unique_ptr<WidgetForm> m_form;
 };
 

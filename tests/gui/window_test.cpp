@@ -3,10 +3,12 @@
 // receives it, and every key goes through the window to the focused control.
 
 #include "app/main_window.h"
+#include "app/one_line_label.h"
 #include "panels/control_table.h"
 #include "panels/procedures.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -155,6 +157,43 @@ TEST_F(Window, TabVisitsFieldsThenButtonsAndSpacePressesTheFocusedOne)
     }
     key(Qt::Key_Space);
     EXPECT_EQ(text("Text22"), "-1");
+}
+
+TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
+{
+    type("n", "2");
+    type("d", "3");
+    click("fromfrac");
+    auto* decimal = control<QLineEdit>("Text1");
+    EXPECT_EQ(decimal->cursorPosition(), 0);
+    EXPECT_EQ(decimal->toolTip(), "0.666666666666667");
+
+    type("Text8", "0.00002");
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    auto* root = control<OneLineLabel>("Label12");
+    EXPECT_EQ(root->text(), "0.00447213595499958"); // whole for a screen reader, cut on screen
+    EXPECT_TRUE(root->isCut() && root->toolTip().startsWith("0.00447213595499958\n"));
+
+    const QSize size = window.size();
+    QApplication::clipboard()->setText("7\n");
+    type("Text9", "");
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(window.failureMessage().endsWith("the number to test, \"7¶\", is not a number"));
+    QApplication::clipboard()->setText(QString(5000, '9') + "x");
+    type("Text20", "");
+    key(Qt::Key_V, Qt::ControlModifier);
+    click("decadd");
+    EXPECT_TRUE(window.failureMessage().contains("the left operand, \"99999999999…9999999999x\", is not"));
+    EXPECT_EQ(window.size(), size);
+
+    type("Text9", "7");
+    key(Qt::Key_Return);
+    EXPECT_EQ(caption("Label17"), "Prime");
+    key(Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window.findChild<QMenu*>("file")->isVisible(); }, 2000));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(text("Text9"), "7");
 }
 
 TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)

@@ -25,7 +25,7 @@ std::string unescaped(const std::string& text)
             continue;
         }
         const char code = text[++i];
-        plain += code == 's' ? ' ' : code == 'n' ? '\n' : code == 't' ? '\t' : code;
+        plain += code == 's' ? ' ' : code == 'n' ? '\n' : code == 't' ? '\t' : code == '0' ? '\0' : code;
     }
     return plain;
 }
