@@ -25,7 +25,7 @@ build_packages=(cmake make g++ qt6-base-dev fonts-liberation2)
 fuzz_packages=(clang libclang-rt-14-dev)
 test_packages=(googletest libgtest-dev locales
     xvfb x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file lintian man-db)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
