@@ -182,7 +182,7 @@ void MainWindow::buildMenu()
 
 void MainWindow::run(const Procedure& procedure)
 {
-    m_failure->setCaption(QString::fromStdString(runClick(procedure, *m_form)));
+    m_failure->setCaption(QString::fromStdString(runClick(procedure, *m_form).failure));
 }
 
 QString MainWindow::failureMessage() const { return m_failure->text(); }

@@ -14,7 +14,6 @@
 
 #include <memory>
 
-
 namespace vorantis {
 
 class OneLineLabel;

@@ -46,7 +46,8 @@ void WidgetForm::setText(Field field, std::string_view text)
     // A result is read from its first character; a value wider than the field shows whole in
     // its tooltip, until the user types there.
     edit->setCursorPosition(0);
-    const int room = edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+    const int room =
+        edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
     edit->setToolTip(edit->fontMetrics().horizontalAdvance(edit->text()) > room ? edit->text() : QString());
 }
 

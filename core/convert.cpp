@@ -85,8 +85,10 @@ std::int32_t roundToLong(double value, const std::string& shownAs)
 {
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-        throw Failure(FailureKind::OutOfRange, shownAs + (value > 0 ? " is too large for a whole number"
-                                                                    : " is too far below 0 for a whole number"));
+        throw Failure(
+            FailureKind::OutOfRange,
+            shownAs +
+                (value > 0 ? " is too large for a whole number" : " is too far below 0 for a whole number"));
     return static_cast<std::int32_t>(rounded);
 }
 
@@ -102,8 +104,9 @@ double TextToDouble(std::string_view text, std::string_view name)
     if (number == "Infinity" || number == "-Infinity")
         throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
     if (!isNumberText(number))
-        throw Failure(FailureKind::NotANumber, subject(text, name) + " is not a number" +
-                                                   (isCommaDecimal(number) ? ": use a point as the decimal mark" : ""));
+        throw Failure(FailureKind::NotANumber,
+                      subject(text, name) + " is not a number" +
+                          (isCommaDecimal(number) ? ": use a point as the decimal mark" : ""));
     const std::string terminated(number);
     errno = 0;
     const double value = strtod_l(terminated.c_str(), nullptr, cLocale());

@@ -5,10 +5,10 @@
 #include "core/float_ops.h"
 
 #include <cmath>
-#include <string>
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <string>
 #include <utility>
 
 namespace vorantis {
@@ -52,7 +52,8 @@ bool IsPrime(std::int32_t number, std::string_view name)
             return false;
     }
     if (n < 0)
-        throw Failure(FailureKind::InvalidOperation, named(name, n) + ", and only a number of 0 or more can be tested");
+        throw Failure(FailureKind::InvalidOperation,
+                      named(name, n) + ", and only a number of 0 or more can be tested");
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
     // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
     if (n < 2)

@@ -24,6 +24,7 @@ bool IsPrime(std::int32_t number, std::string_view name = {});
 // The least common multiple, as product / divisor. The 32-bit product is checked first, so a
 // pair whose product overflows fails even where its multiple would fit; a 0 beside a 0 or a
 // positive number fails too. The names say what the numbers are, for the failure's message.
-std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name = {}, std::string_view n2Name = {});
+std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name = {},
+                 std::string_view n2Name = {});
 
 } // namespace vorantis

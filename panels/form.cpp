@@ -34,7 +34,8 @@ std::string_view fieldName(Field field)
     static const auto names = [] {
         std::array<std::string, allFields.size()> names;
         for (const Field each : allFields)
-            names[static_cast<std::size_t>(each)] = "the " + std::string(controlRow(controlName(each))->spokenName);
+            names[static_cast<std::size_t>(each)] =
+                "the " + std::string(controlRow(controlName(each))->spokenName);
         return names;
     }();
     return names[static_cast<std::size_t>(field)];

@@ -45,8 +45,9 @@ inline void writeCommonFactor(Form& form, std::int32_t multiple)
 {
     const double denominator = numberIn(form, Field::d);
     const double numerator = numberIn(form, Field::n);
-    form.setText(Field::Text5, DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple,
-                                                          "the least common multiple of the terms")));
+    form.setText(Field::Text5,
+                 DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple,
+                                            "the least common multiple of the terms")));
 }
 
 // d <- d / Text5, then n <- n / Text5, each term read before the factor.

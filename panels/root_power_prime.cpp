@@ -11,7 +11,10 @@
 namespace vorantis {
 namespace {
 
-std::string shown(Field field, double value) { return std::string(fieldName(field)) + " is " + DoubleToText(value); }
+std::string shown(Field field, double value)
+{
+    return std::string(fieldName(field)) + " is " + DoubleToText(value);
+}
 
 double squareRoot(double value)
 {
@@ -27,14 +30,16 @@ double power(double base, double exponent)
 {
     if (base < 0 && std::trunc(exponent) != exponent)
         throw Failure(FailureKind::InvalidOperation,
-                      shown(Field::Text13, base) + ", and a number below 0 has a power only for a whole exponent");
+                      shown(Field::Text13, base) +
+                          ", and a number below 0 has a power only for a whole exponent");
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
                       shown(Field::Text13, base) + ", and 0 to a power below 0 would divide by 0");
     const double result = std::pow(base, exponent);
     if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange, DoubleToText(base) + " to the power " + DoubleToText(exponent) +
-                                                   " is too large a number");
+        throw Failure(FailureKind::OutOfRange,
+                      DoubleToText(base) + " to the power " + DoubleToText(exponent) +
+                          " is too large a number");
     return result;
 }
 

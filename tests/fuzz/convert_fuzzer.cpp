@@ -46,7 +46,8 @@ void checkText(const std::string& text)
     if (!std::regex_match(text, numberGrammar)) {
         // The program's own text for an infinite value reads as a number too large to use.
         const bool infinite = std::regex_match(text, std::regex("[ \t]*-?Infinity[ \t]*"));
-        check(failure == (infinite ? FailureKind::OutOfRange : FailureKind::NotANumber) && wholeFailure == failure,
+        check(failure == (infinite ? FailureKind::OutOfRange : FailureKind::NotANumber) &&
+                  wholeFailure == failure,
               text, "outside the grammar, read");
         return;
     }

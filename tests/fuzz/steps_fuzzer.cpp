@@ -5,7 +5,7 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
-#include "panels/procedures.h"
+#include "panels/dispatch.h"
 #include "tests/support/memory_form.h"
 
 #include <algorithm>
@@ -78,12 +78,13 @@ bool fits(const std::string& rule, const std::string& write, const MemoryForm& f
     return ("|" + rule.substr(mark + 1) + "|").find("|" + value + "|") != std::string::npos;
 }
 
-std::string writeProblem(std::string_view control, const MemoryForm& form, bool finished)
+std::string writeProblem(const Click& click, const MemoryForm& form)
 {
-    std::istringstream words{std::string(allowedWrites.at(control))};
+    std::istringstream words{std::string(allowedWrites.at(click.procedure->control))};
     std::string rule;
     bool more = static_cast<bool>(words >> rule);
-    for (const std::string& write : form.writes()) {
+    for (const auto& [control, value] : click.writes) {
+        const std::string write = std::string(control) + "=" + value;
         for (; more && !fits(rule.substr(0, rule.find('?')), write, form);
              more = static_cast<bool>(words >> rule))
             if (!rule.ends_with('?') && !rule.starts_with("*="))
@@ -93,7 +94,7 @@ std::string writeProblem(std::string_view control, const MemoryForm& form, bool 
         if (!rule.starts_with("*="))
             more = static_cast<bool>(words >> rule);
     }
-    for (; finished && more; more = static_cast<bool>(words >> rule))
+    for (; click.failure.empty() && more; more = static_cast<bool>(words >> rule))
         if (!rule.ends_with('?') && !rule.starts_with("*="))
             return "finished without " + rule;
     return {};
@@ -130,21 +131,16 @@ void setStepLimit(int seconds)
     setitimer(ITIMER_VIRTUAL, &timer, nullptr);
 }
 
+// A failure of the arithmetic says what went wrong; anything else is a fault of the program.
 std::string clickProblem(const Procedure& procedure, MemoryForm& form)
 {
-    form.forgetWrites();
-    bool finished = false;
     setStepLimit(1);
-    try {
-        procedure.run(form);
-        finished = true;
-    } catch (const Failure& failure) {
-        if (!*failure.what())
-            return "failed without a message";
-    }
+    const Click click = runClick(procedure, form);
     setStepLimit(0);
-    std::string problem = writeProblem(procedure.control, form, finished);
-    return problem.empty() && finished ? resultProblem(procedure.control, form) : problem;
+    if (!click.failure.empty() && (!click.kind || click.failure.ends_with(": ")))
+        return "failed with \"" + click.failure + "\"";
+    std::string problem = writeProblem(click, form);
+    return problem.empty() && click.failure.empty() ? resultProblem(procedure.control, form) : problem;
 }
 
 std::size_t pick(std::string_view name, std::size_t count)
@@ -173,10 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Procedure* named = procedureFor(line);
             const Procedure& procedure = named ? *named : procedures()[pick(line, procedures().size())];
             if (const std::string problem = clickProblem(procedure, form); !problem.empty()) {
-                std::fprintf(stderr, "== %s %s; its writes:", procedure.control.data(), problem.c_str());
-                for (const std::string& write : form.writes())
-                    std::fprintf(stderr, " [%s]", write.c_str());
-                std::fprintf(stderr, "\n");
+                std::fprintf(stderr, "== %s: %s\n", procedure.control.data(), problem.c_str());
                 std::abort();
             }
         }

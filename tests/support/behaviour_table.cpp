@@ -1,7 +1,7 @@
 #include "tests/support/behaviour_table.h"
 
 #include "core/failure.h"
-#include "panels/procedures.h"
+#include "panels/dispatch.h"
 
 #include <fstream>
 #include <sstream>
@@ -52,15 +52,13 @@ std::string escaped(const std::string& text)
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form)
 {
+    const Click click = runClick(*procedureFor(control), form);
     ClickOutcome outcome;
-    form.forgetWrites();
-    try {
-        procedureFor(control)->run(form);
-    } catch (const Failure& failure) {
-        outcome.failure = std::string(kindName(failure.kind())) + ": " + failure.what();
-    }
-    for (const std::string& write : form.writes())
-        outcome.writes += (outcome.writes.empty() ? "" : " ") + escaped(write);
+    if (click.kind)
+        outcome.failure = std::string(kindName(*click.kind)) + ": " +
+            click.failure.substr(click.procedure->panel.size() + 2);
+    for (const auto& [written, value] : click.writes)
+        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(written) + "=" + escaped(value);
     return outcome;
 }
 
