@@ -2,7 +2,7 @@
 
 #include "app/clickable_label.h"
 #include "app/line_widget.h"
-#include "panels/control_table.h"
+#include "layout/control_table.h"
 #include "panels/procedures.h"
 
 #include <QLineEdit>

@@ -8,7 +8,7 @@
 // decimal click from the mouse event to the written result, and the prime test of the
 // largest 32-bit prime.
 
-#include "panels/control_table.h"
+#include "layout/control_table.h"
 #include "app/main_window.h"
 #include "core/integer_routines.h"
 

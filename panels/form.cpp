@@ -1,7 +1,7 @@
 #include "panels/form.h"
 
 #include "core/convert.h"
-#include "panels/control_table.h"
+#include "layout/control_table.h"
 
 #include <string>
 

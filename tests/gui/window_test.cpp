@@ -1,7 +1,7 @@
 // The window as a person uses it.
 
 #include "app/one_line_label.h"
-#include "panels/control_table.h"
+#include "layout/control_table.h"
 #include "panels/procedures.h"
 #include "tests/gui/window_fixture.h"
 
