@@ -23,6 +23,8 @@ constexpr auto aboutMessage =
     "This has been a program made by Dravelin! Thankyou for downloading! Please send any "
     "comments or suggestions to dravelin@example.org!";
 
+constexpr double statusPoints = 8;
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_view(readViewSettings())
@@ -128,8 +130,9 @@ void MainWindow::zoomTo(int percent)
     m_surface->setZoom(percent);
     if (m_pane)
         m_pane->setZoom(percent);
-    QFont font = m_failure->font();
-    font.setPointSizeF(QApplication::font().pointSizeF() * percent / 100);
+    // The window's own face, a little larger than the panels' text: the longest message fits.
+    QFont font = m_surface->font();
+    font.setPointSizeF(statusPoints * percent / 100);
     m_failure->setFont(font);
     m_view.zoom = percent;
 }
