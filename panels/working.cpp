@@ -44,18 +44,20 @@ std::string labelWords(std::string_view control)
     return "the operation sign";
 }
 
-// Every write of the click in words, then where it stopped: for a click whose texts support no
-// step-by-step working.
+// Every write of the click in words, then its failure's message: for a click whose texts support
+// no step-by-step working.
 std::string plainEntry(const Click& click)
 {
-    std::string text =
-        std::string(click.procedure->panel) + (click.writes.empty() ? ": nothing written" : ":");
+    const std::string panel(click.procedure->panel);
+    std::string text = panel + ": " + (click.writes.empty() ? "nothing written" : "");
     for (const auto& [control, value] : click.writes) {
         const auto field = fieldNamed(control);
-        text += "\n" + (field ? std::string(fieldName(*field)) : labelWords(control));
+        text += (text.ends_with(": ") ? "" : "\n") +
+            (field ? std::string(fieldName(*field)) : labelWords(control));
         text += control == "Label41" ? " is " + value : " shows " + working::shown(value);
     }
-    return click.failure.empty() ? text : text + "\n" + click.failure;
+    const bool named = click.failure.starts_with(panel + ": ");
+    return click.failure.empty() ? text : text + "\n" + click.failure.substr(named ? panel.size() + 2 : 0);
 }
 
 } // namespace

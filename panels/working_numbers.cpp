@@ -44,6 +44,9 @@ void explainRoundingDown(Entry& entry, const std::string& division, double divid
 
 void explainClear(Entry& entry)
 {
+    // Both Clears hide the minus sign last, once every field is empty.
+    if (!entry.written(Label::Label41))
+        return;
     entry.add("Cleared every field and hid the minus sign of the fraction result");
     const std::string captions =
         quoted(entry.after(Label::Label12)) + " and " + quoted(entry.after(Label::Label17));
