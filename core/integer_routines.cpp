@@ -42,33 +42,38 @@ Variant divide(const Variant& first, const Variant& second, const Variant& choic
     return result;
 }
 
-bool IsPrime(std::int32_t number, std::string_view name)
+std::int32_t smallestFactor(std::int32_t number, std::string_view name)
 {
     const std::int32_t n = number;
     if (n > 3) {
         if (n % 2 == 0)
-            return false;
+            return 2;
         if (n % 3 == 0)
-            return false;
+            return 3;
     }
     if (n < 0)
         throw Failure(FailureKind::InvalidOperation,
                       named(name, n) + ", and only a number of 0 or more can be tested");
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
-    // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
-    if (n < 2)
-        return false;
-    if (limit < 5)
-        return true;
+    if (n < 2 || limit < 5)
+        return n;
     std::int32_t d = 5;
     std::int32_t step = 2;
     do {
         if (n % d == 0)
-            return false;
+            return d;
         d += step; // d stays below 46350: limit is at most 46342
         step = 6 - step;
     } while (d <= limit);
-    return true;
+    return n;
+}
+
+bool IsPrime(std::int32_t number, std::string_view name)
+{
+    // Asked first, so a negative number fails as before.
+    const std::int32_t factor = smallestFactor(number, name);
+    // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
+    return number >= 2 && factor == number;
 }
 
 std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
