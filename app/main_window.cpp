@@ -93,7 +93,8 @@ void MainWindow::buildMenu()
     };
     addZoom("zoomIn", "Zoom &In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
             [](int zoom) { return zoom + ViewSettings::zoomStep; });
-    addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut}, [](int zoom) { return zoom - ViewSettings::zoomStep; });
+    addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut},
+            [](int zoom) { return zoom - ViewSettings::zoomStep; });
     addZoom("actualSize", "&Actual Size", {QKeySequence("Ctrl+0")}, [](int) { return 100; });
 }
 
@@ -155,8 +156,8 @@ QString MainWindow::failureMessage() const { return m_failure->text(); }
 void MainWindow::about_Click()
 {
     m_failure->setCaption({});
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), aboutMessage, QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), aboutMessage,
+                    QMessageBox::Ok, this);
     box.setObjectName("aboutBox");
     box.exec();
 }

@@ -116,7 +116,8 @@ void Surface::layOut()
         const QRect rect(pixels(row->rect.left), pixels(row->rect.top), pixels(row->rect.width),
                          pixels(row->rect.height));
         if (auto* line = dynamic_cast<LineWidget*>(widget)) {
-            line->setEnds(rect.topLeft(), rect.topLeft() + QPoint(rect.width(), rect.height()), m_zoom / 100.0);
+            line->setEnds(rect.topLeft(), rect.topLeft() + QPoint(rect.width(), rect.height()),
+                          m_zoom / 100.0);
             continue;
         }
         widget->setGeometry(rect);

@@ -6,7 +6,7 @@
 namespace vorantis {
 namespace {
 
-QSettings store() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "vorantis", "vorantis"); }
+QSettings store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis"); }
 
 } // namespace
 

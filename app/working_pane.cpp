@@ -37,7 +37,8 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
         connect(button, &QPushButton::clicked, this, slot);
         commands->addWidget(button);
     };
-    addCommand("Copy All", [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
+    addCommand("Copy All",
+               [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
     addCommand("Save As…", &WorkingPane::saveAs);
     addCommand("Clear", &WorkingPane::clearAll);
     commands->addStretch();
@@ -73,12 +74,14 @@ void WorkingPane::setZoom(int percent)
 
 void WorkingPane::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, "Save the Working", QDir::home().filePath("working.txt"),
-                                                      "Plain text (*.txt);;Web page (*.html *.htm)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save the Working", QDir::home().filePath("working.txt"),
+                                     "Plain text (*.txt);;Web page (*.html *.htm)");
     if (path.isEmpty())
         return;
     // Written whole or not at all: the file on disk is either the old one or the new one.
-    const bool page = path.endsWith(".html", Qt::CaseInsensitive) || path.endsWith(".htm", Qt::CaseInsensitive);
+    const bool page =
+        path.endsWith(".html", Qt::CaseInsensitive) || path.endsWith(".htm", Qt::CaseInsensitive);
     const std::string content = page ? m_log.html() : m_log.plainText();
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&

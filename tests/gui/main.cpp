@@ -9,7 +9,8 @@
 
 int main(int argc, char* argv[])
 {
-    const QString scratch = QDir::temp().filePath("vorantis-gui-tests-" + QString::number(QCoreApplication::applicationPid()));
+    const QString scratch =
+        QDir::temp().filePath("vorantis-gui-tests-" + QString::number(QCoreApplication::applicationPid()));
     QDir().mkpath(scratch);
     QFile screens(scratch + "/screens.json");
     if (!screens.open(QIODevice::WriteOnly) ||

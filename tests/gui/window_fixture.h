@@ -22,7 +22,11 @@ namespace vorantis {
 // The view settings of an earlier test are gone before the window reads them: every test
 // starts as a first start does.
 struct FirstStart {
-    FirstStart() { QFile::remove(QSettings(QSettings::IniFormat, QSettings::UserScope, "vorantis", "vorantis").fileName()); }
+    FirstStart()
+    {
+        QFile::remove(
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis").fileName());
+    }
 };
 
 // A window as a person uses it: every click goes to the window at the point a person aims at
@@ -82,8 +86,9 @@ protected:
     void choose(const QString& menuName, const QString& command)
     {
         QMenu* menu = window.findChild<QMenu*>(menuName);
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                          window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(menu->menuAction()).center()));
+        QTest::mouseClick(
+            window.windowHandle(), Qt::LeftButton, {},
+            window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(menu->menuAction()).center()));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
         QAction* action = window.findChild<QAction*>(command);
         QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
@@ -91,14 +96,16 @@ protected:
 
     // Runs `answer` on the modal dialog a click opens, from a timer that gives up after five
     // seconds, so that the click comes back; gives whether the dialog came.
-    template <class Dialog> bool answerModal(const std::function<void()>& click, const std::function<void(Dialog*)>& answer)
+    template <class Dialog>
+    bool answerModal(const std::function<void()>& click, const std::function<void(Dialog*)>& answer)
     {
         bool answered = false;
         QTimer poll;
         QElapsedTimer waited;
         waited.start();
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()); dialog && !answered) {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+                dialog && !answered) {
                 answered = true;
                 answer(dialog);
             }

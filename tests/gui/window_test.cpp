@@ -133,7 +133,8 @@ TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
             SCOPED_TRACE(row->name.data() + std::string(" at ") + std::to_string(zoom));
             const QFontMetrics metrics(widget->font());
             const QString caption = QString::fromUtf8(row->caption.data(), qsizetype(row->caption.size()));
-            if (auto* button = qobject_cast<QPushButton*>(widget); button && button->height() >= metrics.height()) {
+            if (auto* button = qobject_cast<QPushButton*>(widget);
+                button && button->height() >= metrics.height()) {
                 EXPECT_LE(metrics.horizontalAdvance(caption), button->width() - 4);
             } else if (!button) {
                 const QRect needed = metrics.boundingRect(widget->rect(), Qt::TextWordWrap, caption);
@@ -159,11 +160,14 @@ TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)
 
     for (int time = 0; time < 2; ++time) {
         QString shown;
-        EXPECT_TRUE(answerModal<QMessageBox>([this] { choose("file", "about"); }, [&](QMessageBox* box) {
-            shown = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->buttons().size());
-            QWidget* ok = box->buttons().front();
-            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, ok->mapTo(box, ok->rect().center()));
-        }));
+        EXPECT_TRUE(answerModal<QMessageBox>([this] { choose("file", "about"); },
+                                             [&](QMessageBox* box) {
+                                                 shown = box->windowTitle() + "|" + box->text() + "|" +
+                                                     QString::number(box->buttons().size());
+                                                 QWidget* ok = box->buttons().front();
+                                                 QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                                                                   ok->mapTo(box, ok->rect().center()));
+                                             }));
         EXPECT_TRUE(shown.startsWith("Vorantis|This has been a program made by Dravelin! Thankyou for "
                                      "downloading! Please send any comments or suggestions to "));
         EXPECT_TRUE(shown.endsWith("@example.org!|1"));
@@ -174,4 +178,3 @@ TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)
 
 } // namespace
 } // namespace vorantis
-
