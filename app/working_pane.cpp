@@ -18,11 +18,11 @@ namespace {
 constexpr double fontPoints = 8;
 constexpr int lines = 8; // of entries on view
 
-// An entry is one paragraph of the view, its lines kept apart by line separators, so that the
-// view's paragraph limit is the log's entry limit.
+// An entry is one paragraph of the view, its lines kept apart by line separators and an empty
+// line after it, so that the view's paragraph limit is the log's entry limit.
 QString paragraphOf(const std::string& entry)
 {
-    return QString::fromStdString(entry).replace('\n', QChar::LineSeparator);
+    return QString::fromStdString(entry).replace('\n', QChar::LineSeparator) + QChar::LineSeparator;
 }
 
 } // namespace
@@ -49,7 +49,7 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
     m_view->setReadOnly(true);
     m_view->setMaximumBlockCount(int(WorkingLog::capacity));
     for (const std::string& entry : m_log.entries())
-        m_view->appendPlainText(paragraphOf(entry));
+        append(entry);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -60,9 +60,11 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 
 void WorkingPane::showNewest()
 {
-    m_view->appendPlainText(paragraphOf(m_log.entries().back()));
+    append(m_log.entries().back());
     m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
 }
+
+void WorkingPane::append(const std::string& entry) { m_view->appendPlainText(paragraphOf(entry)); }
 
 void WorkingPane::setZoom(int percent)
 {

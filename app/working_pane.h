@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QPlainTextEdit;
 
 namespace vorantis {
@@ -27,6 +29,7 @@ signals:
     void report(const QString& line);
 
 private:
+    void append(const std::string& entry);
     void saveAs();
     void clearAll();
 
