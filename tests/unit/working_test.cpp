@@ -4,6 +4,7 @@
 
 #include "core/convert.h"
 #include "panels/working.h"
+#include "panels/working_log.h"
 #include "tests/support/memory_form.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,16 @@ TEST(Working, SaysEachStepAndEndsWithWhatTheWindowShows)
             ASSERT_TRUE(isPattern ? entry.starts_with(end) || entry.ends_with(end) : entry == pattern)
                 << entry;
         }
+}
+
+TEST(WorkingLog, KeepsTheLastThousandEntriesAsTextOrAsAnEscapedPage)
+{
+    WorkingLog log;
+    for (int i = 0; i <= 1000; ++i)
+        log.add(std::to_string(i) + "\n<a & \"b\">");
+    EXPECT_EQ(log.entries().size(), 1000u);
+    EXPECT_TRUE(log.plainText().starts_with("1\n<a & \"b\">\n\n2\n"));
+    EXPECT_NE(log.html().find("<p>1<br>\n&lt;a &amp; &quot;b&quot;&gt;</p>"), std::string::npos);
 }
 
 } // namespace
