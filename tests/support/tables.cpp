@@ -1,8 +1,9 @@
-#include "tests/support/behaviour_table.h"
+#include "tests/support/tables.h"
 
 #include "core/failure.h"
 #include "panels/dispatch.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -15,6 +16,8 @@ std::string trimmed(const std::string& text)
     const auto first = text.find_first_not_of(' ');
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
+
+} // namespace
 
 std::string unescaped(const std::string& text)
 {
@@ -29,6 +32,8 @@ std::string unescaped(const std::string& text)
     }
     return plain;
 }
+
+namespace {
 
 const char* kindName(FailureKind kind)
 {
@@ -62,30 +67,32 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
     return outcome;
 }
 
-std::vector<BehaviourRow> behaviourRows()
+std::vector<TableRow> tableRows(const std::string& name, std::size_t width)
 {
-    std::ifstream file(VORANTIS_BEHAVIOUR_TABLE);
+    std::ifstream file(VORANTIS_TESTS_DIR "/" + name);
     if (!file)
-        throw std::runtime_error("cannot read " VORANTIS_BEHAVIOUR_TABLE);
-    std::vector<BehaviourRow> rows;
+        throw std::runtime_error("cannot read " + name);
+    std::vector<TableRow> rows;
     int number = 0;
     for (std::string line; std::getline(file, line);) {
         ++number;
         if (trimmed(line).empty() || line.front() == '#')
             continue;
-        std::vector<std::string> columns;
+        TableRow row{number, {}};
         std::istringstream in(line);
         for (std::string column; std::getline(in, column, '|');)
-            columns.push_back(trimmed(column));
-        columns.resize(4);
-        BehaviourRow row{number, columns[0], {}, columns[2], columns[3]};
-        std::istringstream typed(columns[1]);
-        for (std::string pair; typed >> pair;)
-            row.typed.emplace_back(pair.substr(0, pair.find('=')),
-                                   unescaped(pair.substr(pair.find('=') + 1)));
+            row.columns.push_back(trimmed(column));
+        row.columns.resize(std::max(width, row.columns.size()));
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+void typeInto(MemoryForm& form, const std::string& typed)
+{
+    std::istringstream pairs(typed);
+    for (std::string pair; pairs >> pair;)
+        form.type(*fieldNamed(pair.substr(0, pair.find('='))), unescaped(pair.substr(pair.find('=') + 1)));
 }
 
 } // namespace vorantis::testing
