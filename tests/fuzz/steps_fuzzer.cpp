@@ -9,7 +9,6 @@
 #include "panels/working.h"
 #include "tests/support/memory_form.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -101,24 +100,19 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
     return {};
 }
 
-// What must hold once a click has run to its end, beyond its writes.
-std::string resultProblem(std::string_view control, const MemoryForm& form)
+// The prime test's verdict, against trial division, for any number it gives one for.
+std::string verdictProblem(const MemoryForm& form)
 {
-    const auto empty = [&form](Field field) { return form.text(field).empty(); };
-    if (control.starts_with("clear") &&
-        (!std::ranges::all_of(allFields, empty) ||
-         (control == "clear" &&
-          (form.caption(Label::Label12) != "Calculate" || form.caption(Label::Label17) != "Check"))))
-        return "a Clear left something on view";
-    if (control == "Label17") {
-        const long long n = TextToLong(form.text(Field::Text9));
-        bool prime = n >= 2;
-        for (long long d = 2; d * d <= n; ++d)
-            prime = prime && n % d != 0;
-        if (form.caption(Label::Label17) != (n < 2 ? "Neither" : prime ? "Prime" : "Composite"))
-            return "gave the wrong verdict";
-    }
-    return {};
+    const long long n = TextToLong(form.text(Field::Text9));
+    bool prime = n >= 2;
+    for (long long d = 2; d * d <= n; ++d)
+        prime = prime && n % d != 0;
+    return form.caption(Label::Label17) ==
+            (n < 2       ? "Neither"
+                 : prime ? "Prime"
+                         : "Composite")
+        ? ""
+        : "wrong verdict";
 }
 
 // No procedure here loops more than some fifteen thousand rounds; a second of processor time
@@ -144,7 +138,8 @@ std::string clickProblem(const Procedure& procedure, MemoryForm& form)
     if (explain(click).empty())
         return "has no working";
     std::string problem = writeProblem(click, form);
-    return problem.empty() && click.failure.empty() ? resultProblem(procedure.control, form) : problem;
+    return problem.empty() && click.failure.empty() && procedure.control == "Label17" ? verdictProblem(form)
+                                                                                      : problem;
 }
 
 std::size_t pick(std::string_view name, std::size_t count)
