@@ -2,6 +2,7 @@
 
 #include "app/clickable_label.h"
 #include "app/line_widget.h"
+#include "panels/about.h"
 #include "panels/control_table.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
@@ -25,10 +26,6 @@ namespace {
 // 7 pt every caption without a font of its own fits its rectangle.
 constexpr auto fontFamily = "Liberation Sans";
 constexpr double defaultFontPoints = 7;
-
-constexpr auto aboutMessage =
-    "This has been a program made by Dravelin! Thankyou for downloading! Please send any "
-    "comments or suggestions to dravelin@example.org!";
 
 QString toQString(std::string_view text)
 {
@@ -173,7 +170,7 @@ QString MainWindow::failureMessage() const { return m_failure->text(); }
 void MainWindow::about_Click()
 {
     m_failure->clear();
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), aboutMessage,
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), toQString(aboutMessage),
                     QMessageBox::Ok, this);
     box.setObjectName("aboutBox");
     box.exec();
