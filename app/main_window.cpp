@@ -51,8 +51,15 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
         return button;
     }
     case ControlKind::Label: {
-        auto* label =
-            procedureFor(row.name) ? new ClickableLabel(caption, surface) : new QLabel(caption, surface);
+        QLabel* label = nullptr;
+        if (procedureFor(row.name)) {
+            label = new ClickableLabel(caption, surface);
+        } else {
+            // Headings overlap the clickable labels; a label that starts nothing must never
+            // take a click from one that does, so it lets every click through.
+            label = new QLabel(caption, surface);
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         return label;

@@ -32,7 +32,7 @@ double checkedMultiply(double left, double right)
 
 double checkedDivide(double left, double right)
 {
-    if (right == 0 && !std::isnan(left) && left != 0)
+    if (right == 0 && left != 0)
         throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
     return checkedResult(left / right, left, "divided by", right);
 }

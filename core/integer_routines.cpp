@@ -1,6 +1,5 @@
 #include "core/integer_routines.h"
 
-#include "core/checked_int.h"
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/float_ops.h"
@@ -58,7 +57,10 @@ bool IsPrime(std::int32_t number)
 
 std::int32_t LCM(std::int32_t n1, std::int32_t n2)
 {
-    const std::int32_t p = checked::multiply(n1, n2);
+    std::int32_t p;
+    if (__builtin_mul_overflow(n1, n2, &p))
+        throw Failure(FailureKind::OutOfRange, "the product of " + LongToText(n1) + " and " + LongToText(n2) +
+                                                   " is too large for a whole number");
 
     // With a negative argument the remainder loop below only ends for some pairs. Dividing
     // the product by minus the greatest common divisor gives exactly the result the loop
@@ -82,9 +84,11 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2)
     do {
         if (a < b)
             std::swap(a, b);
-        a = checked::remainder(a, b);
+        if (b == 0)
+            throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
+        a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
-    return checked::divide(p, b);
+    return p / b;
 }
 
 } // namespace vorantis

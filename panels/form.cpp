@@ -18,6 +18,14 @@ std::string_view controlName(Label label)
     return names[static_cast<std::size_t>(label)];
 }
 
+std::optional<Field> fieldNamed(std::string_view name)
+{
+    for (const Field field : allFields)
+        if (controlName(field) == name)
+            return field;
+    return std::nullopt;
+}
+
 std::string_view spokenName(Field field) { return controlRow(controlName(field))->spokenName; }
 
 } // namespace vorantis

@@ -7,6 +7,7 @@
 #include "core/variant.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ inline constexpr std::array allLabels{VORANTIS_LABELS(VORANTIS_LABEL)};
 // The control name, as the window and its tests know it.
 std::string_view controlName(Field field);
 std::string_view controlName(Label label);
+
+// The field with this control name, if there is one.
+std::optional<Field> fieldNamed(std::string_view name);
 
 // What the window calls a field in words, as a screen reader says it: "divisor".
 std::string_view spokenName(Field field);

@@ -1,73 +1,150 @@
-// Runs the procedures of every panel on an in-memory form, in any order and on any text,
-// and checks after each step what must always hold.
-//
-// The input is a sequence of lines. "Text29=6" types the text after the first = into the
-// field named before it; any other line clicks the control it names ("addfrac", "clear").
-// A name that is none of the 25 fields or 20 controls still picks one, from its bytes, so
-// that every input the fuzzer makes up is a run of steps.
+// Runs the procedures of every panel on an in-memory form, in any order and on any text, and
+// checks after each click what must always hold. The input is lines: "Text29=6" types the text
+// after the first = into the field named before it (any other name still picks a field, from
+// its bytes); any other line clicks the control it names (or one picked from its bytes).
 
 #include "core/convert.h"
 #include "core/failure.h"
 #include "panels/procedures.h"
-#include "tests/fuzz/write_rules.h"
 #include "tests/support/memory_form.h"
-#include "tests/support/reference_math.h"
 
+#include <algorithm>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
+#include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <sys/time.h>
-#include <unistd.h>
 
-namespace vorantis::fuzz {
+namespace vorantis {
 namespace {
 
 using testing::MemoryForm;
 
-// No procedure of this program runs a loop more than some fifteen thousand rounds (the
-// prime test of 2147483647), well within a millisecond; a second of processor time means a
-// loop that does not end. A timer stops such a procedure, which would otherwise never come
-// back to be checked.
-constexpr int cpuSecondsPerStep = 1;
-std::string_view runningControl;
+// What each click may write, in order: `C#` a number, `C=a|b` one of these texts, `C<F` a copy
+// of field F's text, `*=` any field emptied; a trailing `?` marks a write that may be left out.
+// A click that runs to its end makes every write that is not optional; one that fails makes
+// a leading part of them.
+const std::map<std::string_view, std::string_view> allowedWrites{
+    {"clear", "Label12=Calculate Label17=Check *="},
+    {"clear21", "*="},
+    {"decadd", "Label36=+ Text22#"},
+    {"decsub", "Label36=- Text22#"},
+    {"decmulti", "Label36=* Text22#"},
+    {"mecdiv", "Label36=/ Text22#"},
+    {"Command3", "Text3# Text4#"},
+    {"Label12", "Label12#"},
+    {"calcsquare", "Text15#"},
+    {"Label17", "Label17=True|False|Neither Label17=Composite? Label17=Prime?"},
+    {"fromfrac", "Text1# Text2#"},
+    {"fromdec", "d# n# Text5# Text6# d# n# Text2#"},
+    {"frompercent", "Text1# n<Text2 d# Text5# Text6# d# n#"},
+    {"simp", "Text5# d# n# Text6#"},
+    {"addfrac",
+     "Label41=hidden Label20=+ Text30# Text32# Text29# Text31# Text35# Text33# Text34# Text33#? Text34#"},
+    {"subfrac",
+     "Label41=hidden Label20=- Text30# Text32# Text29# Text31# Text35# Label41=shown? Text33# Text34# "
+     "Text33#? Text34#"},
+    {"multifrac", "Label41=hidden Label20=* Text34# Text33# Text33#? Text34#"},
+    {"divfrac", "Label41=hidden Label20=/ Text33# Text34# Text33#? Text34#"},
+};
 
-extern "C" void stopEndlessProcedure(int)
+// Whether a written number reads back as the number it shows ("Infinity" is one too).
+bool readsBack(const std::string& text)
 {
-    constexpr char message[] = "\n== invariant broken: a procedure ran for more than a second: ";
-    ssize_t ignored = write(STDERR_FILENO, message, sizeof message - 1);
-    ignored = write(STDERR_FILENO, runningControl.data(), runningControl.size());
-    ignored = write(STDERR_FILENO, "\n", 1);
-    (void)ignored;
-    std::abort();
+    try {
+        return text == "Infinity" || text == "-Infinity" || DoubleToText(TextToDouble(text)) == text;
+    } catch (const Failure&) {
+        return text == "1.79769313486232E+308" || text == "-1.79769313486232E+308"; // rounded past the top
+    }
 }
 
-class StepTimer {
-public:
-    explicit StepTimer(std::string_view control)
-    {
-        static const auto handler = std::signal(SIGVTALRM, stopEndlessProcedure);
-        (void)handler;
-        runningControl = control;
-        set(cpuSecondsPerStep);
-    }
-    ~StepTimer() { set(0); }
-    StepTimer(const StepTimer&) = delete;
-    StepTimer& operator=(const StepTimer&) = delete;
+bool fits(const std::string& rule, const std::string& write, const MemoryForm& form)
+{
+    const auto mark = rule.find_first_of("#=<");
+    const std::string control = write.substr(0, write.find('=')), value = write.substr(control.size() + 1);
+    if (rule.starts_with("*="))
+        return value.empty() && fieldNamed(control);
+    if (rule.substr(0, mark) != control)
+        return false;
+    if (rule[mark] == '#')
+        return readsBack(value);
+    if (rule[mark] == '<')
+        return value == form.text(*fieldNamed(rule.substr(mark + 1)));
+    return ("|" + rule.substr(mark + 1) + "|").find("|" + value + "|") != std::string::npos;
+}
 
-private:
-    static void set(int seconds)
-    {
-        itimerval timer{};
-        timer.it_value.tv_sec = seconds;
-        setitimer(ITIMER_VIRTUAL, &timer, nullptr);
+std::string writeProblem(std::string_view control, const MemoryForm& form, bool finished)
+{
+    std::istringstream words{std::string(allowedWrites.at(control))};
+    std::string rule;
+    bool more = static_cast<bool>(words >> rule);
+    for (const std::string& write : form.writes()) {
+        for (; more && !fits(rule.substr(0, rule.find('?')), write, form);
+             more = static_cast<bool>(words >> rule))
+            if (!rule.ends_with('?'))
+                return "wrote " + write + " where it may only write " + rule;
+        if (!more)
+            return "wrote " + write + " after its last write";
+        if (!rule.starts_with("*="))
+            more = static_cast<bool>(words >> rule);
     }
-};
+    for (; finished && more; more = static_cast<bool>(words >> rule))
+        if (!rule.ends_with('?') && !rule.starts_with("*="))
+            return "finished without " + rule;
+    return {};
+}
+
+// What must hold once a click has run to its end, beyond its writes.
+std::string resultProblem(std::string_view control, const MemoryForm& form)
+{
+    const auto empty = [&form](Field field) { return form.text(field).empty(); };
+    if (control.starts_with("clear") &&
+        (!std::ranges::all_of(allFields, empty) ||
+         (control == "clear" &&
+          (form.caption(Label::Label12) != "Calculate" || form.caption(Label::Label17) != "Check"))))
+        return "a Clear left something on view";
+    if (control == "Label17") {
+        const long long n = TextToLong(form.text(Field::Text9));
+        bool prime = n >= 2;
+        for (long long d = 2; d * d <= n; ++d)
+            prime = prime && n % d != 0;
+        if (form.caption(Label::Label17) != (n < 2 ? "Neither" : prime ? "Prime" : "Composite"))
+            return "gave the wrong verdict";
+    }
+    return {};
+}
+
+// No procedure here loops more than some fifteen thousand rounds; a second of processor time
+// means one that never ends, which would otherwise never come back to be checked.
+void setStepLimit(int seconds)
+{
+    static const auto handler = std::signal(SIGVTALRM, [](int) { std::abort(); });
+    (void)handler;
+    itimerval timer{};
+    timer.it_value.tv_sec = seconds;
+    setitimer(ITIMER_VIRTUAL, &timer, nullptr);
+}
+
+std::string clickProblem(const Procedure& procedure, MemoryForm& form)
+{
+    form.forgetWrites();
+    bool finished = false;
+    setStepLimit(1);
+    try {
+        procedure.run(form);
+        finished = true;
+    } catch (const Failure& failure) {
+        if (!*failure.what())
+            return "failed without a message";
+    }
+    setStepLimit(0);
+    std::string problem = writeProblem(procedure.control, form, finished);
+    return problem.empty() && finished ? resultProblem(procedure.control, form) : problem;
+}
 
 std::size_t pick(std::string_view name, std::size_t count)
 {
@@ -77,104 +154,30 @@ std::size_t pick(std::string_view name, std::size_t count)
     return sum % count;
 }
 
-Field fieldNamed(std::string_view name)
-{
-    for (const Field field : allFields)
-        if (controlName(field) == name)
-            return field;
-    return allFields[pick(name, allFields.size())];
-}
-
-const Procedure& procedureNamed(std::string_view name)
-{
-    if (const Procedure* procedure = procedureFor(name))
-        return *procedure;
-    return procedures()[pick(name, procedures().size())];
-}
-
-// What the prime panel must show for the number it was given.
-std::string verdictProblem(const MemoryForm& form)
-{
-    const std::int64_t number = TextToLong(form.text(Field::Text9));
-    const std::string expected = number < 2 ? "Neither"
-        : testing::isPrimeByTrial(number)   ? "Prime"
-                                            : "Composite";
-    const std::string shown = form.caption(Label::Label17);
-    return shown == expected ? "" : "shows \"" + shown + "\" for a number that is " + expected;
-}
-
-std::string clearProblem(const MemoryForm& form, std::string_view control)
-{
-    for (const Field field : allFields)
-        if (!form.text(field).empty())
-            return std::string(controlName(field)) + " is not empty after a Clear";
-    if (control == "clear" &&
-        (form.caption(Label::Label12) != "Calculate" || form.caption(Label::Label17) != "Check"))
-        return "the File menu's Clear left a result caption";
-    return {};
-}
-
-// The steps up to the one that broke an invariant reproduce it.
-[[noreturn]] void report(const std::vector<std::string_view>& steps, const MemoryForm& after,
-                         const std::string& problem)
-{
-    std::fprintf(stderr, "\n== invariant broken: %s\n== steps:", problem.c_str());
-    for (const std::string_view step : steps)
-        std::fprintf(stderr, " [%.*s]", static_cast<int>(step.size()), step.data());
-    std::fprintf(stderr, "\n== writes of the last step:");
-    for (const testing::Write& write : after.writes())
-        std::fprintf(stderr, " %s=\"%s\"", write.control.c_str(), write.value.c_str());
-    std::fprintf(stderr, "\n");
-    std::abort();
-}
-
-void click(MemoryForm& form, const Procedure& procedure, const std::vector<std::string_view>& steps)
-{
-    form.forgetWrites();
-    bool finished = false;
-    std::string problem;
-    try {
-        const StepTimer timer(procedure.control);
-        procedure.run(form);
-        finished = true;
-    } catch (const Failure& failure) {
-        if (std::string_view(failure.what()).empty())
-            problem = "failed with no message";
-    } catch (const std::exception& other) {
-        problem = std::string("let through a failure of another type: ") + other.what();
-    } catch (...) {
-        problem = "let through something that is no failure";
-    }
-    if (problem.empty())
-        problem = writeProblem(procedure.control, form.writes(), form, finished);
-    if (problem.empty() && finished && procedure.control.starts_with("clear"))
-        problem = clearProblem(form, procedure.control);
-    if (problem.empty() && finished && procedure.control == "Label17")
-        problem = verdictProblem(form);
-    if (!problem.empty())
-        report(steps, form, std::string(procedure.control) + " " + problem);
-}
-
 } // namespace
-} // namespace vorantis::fuzz
+} // namespace vorantis
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace vorantis;
-    std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     testing::MemoryForm form;
-    std::vector<std::string_view> steps;
-    while (!input.empty()) {
-        const std::size_t end = input.find('\n');
-        const std::string_view line = input.substr(0, end);
-        input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-        if (line.empty())
-            continue;
-        steps.push_back(line);
-        if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
-            form.type(fuzz::fieldNamed(line.substr(0, equals)), std::string(line.substr(equals + 1)));
-        } else {
-            fuzz::click(form, fuzz::procedureNamed(line), steps);
+    for (std::string line; std::getline(input, line);) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos) {
+            const Field field = fieldNamed(line.substr(0, equals))
+                                    .value_or(allFields[pick(line.substr(0, equals), allFields.size())]);
+            form.type(field, line.substr(equals + 1));
+        } else if (!line.empty()) {
+            const Procedure* named = procedureFor(line);
+            const Procedure& procedure = named ? *named : procedures()[pick(line, procedures().size())];
+            if (const std::string problem = clickProblem(procedure, form); !problem.empty()) {
+                std::fprintf(stderr, "== %s %s; its writes:", procedure.control.data(), problem.c_str());
+                for (const std::string& write : form.writes())
+                    std::fprintf(stderr, " [%s]", write.c_str());
+                std::fprintf(stderr, "\n");
+                std::abort();
+            }
         }
     }
     return 0;

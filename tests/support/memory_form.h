@@ -1,7 +1,7 @@
 #pragma once
 
-// A form held in memory, for running procedures without a window. It records every
-// write in order, so a test can pin down both the result and the way to it.
+// A form held in memory, for running procedures without a window. It records every write in
+// order, as "Text22=5", so a test pins down both the result and the way to it.
 
 #include "panels/form.h"
 
@@ -11,67 +11,51 @@
 
 namespace vorantis::testing {
 
-struct Write {
-    std::string control; // "Text22", "Label36"
-    std::string value;   // the text or caption written; "shown" / "hidden" for visibility
-
-    bool operator==(const Write&) const = default;
-};
-
 class MemoryForm : public Form {
 public:
-    MemoryForm()
-    {
-        m_captions[Label::Label12] = "Calculate";
-        m_captions[Label::Label17] = "Check";
-        m_captions[Label::Label41] = "-";
-        m_visible[Label::Label41] = false;
-    }
-
-    std::string text(Field field) const override
-    {
-        const auto it = m_texts.find(field);
-        return it == m_texts.end() ? std::string() : it->second;
-    }
+    std::string text(Field field) const override { return m_texts.count(field) ? m_texts.at(field) : ""; }
     void setText(Field field, std::string_view text) override
     {
-        m_texts[field] = std::string(text);
-        m_writes.push_back({std::string(controlName(field)), std::string(text)});
+        type(field, std::string(text));
+        record(controlName(field), text);
     }
-
-    std::string caption(Label label) const override
-    {
-        const auto it = m_captions.find(label);
-        return it == m_captions.end() ? std::string() : it->second;
-    }
+    std::string caption(Label label) const override { return m_captions.at(label); }
     void setCaption(Label label, std::string_view caption) override
     {
-        m_captions[label] = std::string(caption);
-        m_writes.push_back({std::string(controlName(label)), std::string(caption)});
+        m_captions[label] = caption;
+        record(controlName(label), caption);
     }
-
     void setVisible(Label label, bool visible) override
     {
         m_visible[label] = visible;
-        m_writes.push_back({std::string(controlName(label)), visible ? "shown" : "hidden"});
+        record(controlName(label), visible ? "shown" : "hidden");
     }
-    bool isVisible(Label label) const
-    {
-        const auto it = m_visible.find(label);
-        return it == m_visible.end() || it->second;
-    }
+    bool isVisible(Label label) const { return m_visible.at(label); }
 
-    // Sets a field as the user would type it: not recorded as a write of the program.
+    // Sets a field as the user types it: no write of the program.
     void type(Field field, std::string text) { m_texts[field] = std::move(text); }
 
-    const std::vector<Write>& writes() const { return m_writes; }
+    const std::vector<std::string>& writes() const { return m_writes; }
     void forgetWrites() { m_writes.clear(); }
 
 private:
+    void record(std::string_view control, std::string_view value)
+    {
+        m_writes.push_back(std::string(control) + "=" + std::string(value));
+    }
+
     std::map<Field, std::string> m_texts;
-    std::map<Label, std::string> m_captions;
-    std::map<Label, bool> m_visible;
-    std::vector<Write> m_writes;
+    std::map<Label, std::string> m_captions{{Label::Label12, "Calculate"},
+                                            {Label::Label17, "Check"},
+                                            {Label::Label20, ""},
+                                            {Label::Label36, ""},
+                                            {Label::Label41, "-"}};
+    std::map<Label, bool> m_visible{{Label::Label12, true},
+                                    {Label::Label17, true},
+                                    {Label::Label20, true},
+                                    {Label::Label36, true},
+                                    {Label::Label41, false}};
+    std::vector<std::string> m_writes;
 };
 
 } // namespace vorantis::testing
