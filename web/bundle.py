@@ -40,8 +40,12 @@ style = re.sub(r"url\(([\w-]+\.ttf)\)", font_data, (site / "style.css").read_tex
 icon = base64.b64encode((site / "vorantis.png").read_bytes()).decode()
 page = replace_once(page, 'href="vorantis.png"', f'href="data:image/png;base64,{icon}"')
 page = replace_once(page, '<link rel="stylesheet" href="style.css">', f"<style>{style}</style>")
-page = replace_once(page, '<script src="vorantis.js"></script>', inline_script(module.read_text()))
-page = replace_once(page, '<script src="page.js"></script>', inline_script((site / "page.js").read_text()))
+page = replace_once(page, '<link rel="preload" href="vorantis.wasm" as="fetch" type="application/wasm" crossorigin>\n', "")
+# A script inside the page cannot wait for the page as a deferred one does: it goes last.
+page = replace_once(page, '<script src="vorantis.js" defer></script>\n', "")
+page = replace_once(page, '<script src="page.js" defer></script>\n', "")
+scripts = inline_script(module.read_text()) + inline_script((site / "page.js").read_text())
+page = replace_once(page, "</body>", scripts + "\n</body>")
 # Its own files are now inside it: what it may load is what it holds.
 page = replace_once(page, SITE_POLICY, SINGLE_FILE_POLICY)
 output.write_text(page)
