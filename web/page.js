@@ -9,7 +9,7 @@
   const status = byId("failureMessage");
   let runClick = () => "";
 
-  // The whole text where only part of it shows.
+  // Whether only part of the element's text shows.
   const isCut = (element) => element.scrollWidth > element.clientWidth;
 
   // How the module reads and writes the page.
