@@ -41,8 +41,10 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 
 } // namespace
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : OneLineLabel(text, parent)
 {
+    setCursor(Qt::PointingHandCursor);
+    setForegroundRole(QPalette::Link);
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
     Q_UNUSED(factoryInstalled);
 }
@@ -50,7 +52,7 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    OneLineLabel::mousePressEvent(event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -58,7 +60,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     const bool click =
         m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
+    OneLineLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
 }

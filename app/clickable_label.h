@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include "app/one_line_label.h"
 
 namespace vorantis {
 
-// A label that acts as a button: a press and release inside it is a click. Its caption
-// is where its procedure shows the result. A screen reader sees a label with a press
-// action: its user can neither click the label with a mouse nor reach it with Tab.
-class ClickableLabel : public QLabel {
+// A label that acts as a button: a press and release inside it is a click. Its caption is where
+// its procedure shows the result, on one line. It looks like a link, with a pointing hand and a
+// tooltip that says what a click does. A screen reader sees a label with a press action; the
+// keyboard runs it with Return in the field beside it.
+class ClickableLabel : public OneLineLabel {
     Q_OBJECT
 
 public:

@@ -1,20 +1,15 @@
+#include "app/application_identity.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = vorantis::answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("vorantis");
-    QApplication::setApplicationDisplayName("Vorantis");
-    // The id of the installed desktop entry: it matches the window to its menu entry and icon.
-    QApplication::setDesktopFileName("org.example.Vorantis");
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/icons/%1x%1/apps/org.example.Vorantis.png").arg(size));
-    QApplication::setWindowIcon(icon);
-
+    vorantis::identifyApplication();
     vorantis::MainWindow window;
     window.show();
     return QApplication::exec();

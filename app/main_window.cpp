@@ -1,184 +1,161 @@
 #include "app/main_window.h"
 
-#include "app/clickable_label.h"
-#include "app/line_widget.h"
+#include "app/one_line_label.h"
+#include "app/surface.h"
+#include "app/working_pane.h"
 #include "panels/about.h"
-#include "panels/control_table.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
+#include "panels/working.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
-#include <QLineEdit>
+#include <QBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
-
-#include <algorithm>
-#include <vector>
 
 namespace vorantis {
 namespace {
 
-// One face for the whole client area, from a free font package the set-up installs. At
-// 7 pt every caption without a font of its own fits its rectangle.
-constexpr auto fontFamily = "Liberation Sans";
-constexpr double defaultFontPoints = 7;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-int pixels(int twips) { return twips / twipsPerPixel; }
-
-QRect pixelRect(const TwipRect& rect)
-{
-    return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
-}
-
-QWidget* createWidget(const ControlRow& row, QWidget* surface)
-{
-    const QString caption = toQString(row.caption);
-    switch (row.kind) {
-    case ControlKind::TextField:
-        return new QLineEdit(surface);
-    case ControlKind::Button: {
-        auto* button = new QPushButton(caption, surface);
-        button->setAutoDefault(false);
-        return button;
-    }
-    case ControlKind::Label: {
-        QLabel* label = nullptr;
-        if (procedureFor(row.name)) {
-            label = new ClickableLabel(caption, surface);
-        } else {
-            // Headings overlap the clickable labels; a label that starts nothing must never
-            // take a click from one that does, so it lets every click through.
-            label = new QLabel(caption, surface);
-            label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        }
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        return label;
-    }
-    case ControlKind::Line: {
-        const QRect run = pixelRect(row.rect);
-        return new LineWidget(run.topLeft(), run.topLeft() + QPoint(run.width(), run.height()), surface);
-    }
-    }
-    return nullptr;
-}
-
-void applyRow(QWidget* widget, const ControlRow& row)
-{
-    widget->setObjectName(toQString(row.name));
-    if (row.kind != ControlKind::Line)
-        widget->setGeometry(pixelRect(row.rect));
-    if (row.fontPoints > 0 || row.bold) {
-        QFont font = widget->font();
-        if (row.fontPoints > 0)
-            font.setPointSizeF(row.fontPoints);
-        font.setBold(row.bold);
-        widget->setFont(font);
-    }
-    if (!row.spokenName.empty())
-        widget->setAccessibleName(toQString(row.spokenName));
-    if (row.startsHidden) {
-        widget->hide();
-        widget->setFocusPolicy(Qt::NoFocus);
-    }
-}
+constexpr double statusPoints = 8;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_view(readViewSettings())
 {
     setObjectName("Vorantis");
     setWindowTitle("Vorantis");
-    setCentralWidget(buildSurface());
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_surface = new Surface([this](const Procedure& procedure) { run(procedure); }, central);
+    column->addWidget(m_surface);
+    setCentralWidget(central);
     m_form = std::make_unique<WidgetForm>(m_surface);
-    buildMenu();
 
-    m_failure = new QLabel(this);
+    m_failure = new OneLineLabel({}, this);
     m_failure->setObjectName("failureMessage");
     statusBar()->addWidget(m_failure, 1);
     statusBar()->setSizeGripEnabled(false);
+    buildMenu();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const ViewSettings remembered = m_view;
+    zoomTo(remembered.zoom);
+    showWorking(remembered.working);
     if (auto* first = m_surface->findChild<QWidget*>("n"))
         first->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::buildSurface()
-{
-    m_surface = new QWidget(this);
-    m_surface->setObjectName("surface");
-    m_surface->setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
-    QFont font(fontFamily);
-    font.setPointSizeF(defaultFontPoints);
-    m_surface->setFont(font);
-
-    std::vector<std::pair<int, QWidget*>> focusChain;
-    std::vector<QWidget*> background; // labels and lines lie behind fields and buttons
-    for (const ControlRow& row : controlTable()) {
-        QWidget* widget = createWidget(row, m_surface);
-        applyRow(widget, row);
-        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line)
-            background.push_back(widget);
-        else
-            focusChain.emplace_back(row.tabIndex, widget);
-
-        if (const Procedure* procedure = procedureFor(row.name)) {
-            if (auto* button = qobject_cast<QPushButton*>(widget))
-                connect(button, &QPushButton::clicked, this, [this, procedure] { run(*procedure); });
-            else if (auto* label = qobject_cast<ClickableLabel*>(widget))
-                connect(label, &ClickableLabel::clicked, this, [this, procedure] { run(*procedure); });
-        }
-    }
-    for (QWidget* widget : background)
-        widget->lower();
-
-    std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < focusChain.size(); ++i)
-        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
-    return m_surface;
-}
-
 void MainWindow::buildMenu()
 {
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("file");
-
-    QAction* clear = file->addAction("Clear");
+    QAction* clear = file->addAction("&Clear");
     clear->setObjectName("clear");
     connect(clear, &QAction::triggered, this, [this] { run(*procedureFor("clear")); });
-
-    QAction* about = file->addAction("About ");
+    QAction* about = file->addAction("&About ");
     about->setObjectName("about");
     connect(about, &QAction::triggered, this, &MainWindow::about_Click);
-
-    QAction* exit = file->addAction("Exit");
+    QAction* exit = file->addAction("E&xit");
     exit->setObjectName("exit");
     connect(exit, &QAction::triggered, this, &MainWindow::exit_Click);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("view");
+    m_workingAction = view->addAction("&Working");
+    m_workingAction->setObjectName("working");
+    m_workingAction->setCheckable(true);
+    m_workingAction->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    connect(m_workingAction, &QAction::toggled, this, [this](bool shown) {
+        showWorking(shown);
+        writeViewSettings(m_view);
+    });
+    view->addSeparator();
+    const auto addZoom = [this, view](const char* name, const QString& caption, QList<QKeySequence> keys,
+                                      auto percent) {
+        QAction* action = view->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, percent] {
+            zoomTo(percent(m_view.zoom));
+            writeViewSettings(m_view);
+        });
+    };
+    addZoom("zoomIn", "Zoom &In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+            [](int zoom) { return zoom + ViewSettings::zoomStep; });
+    addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut},
+            [](int zoom) { return zoom - ViewSettings::zoomStep; });
+    addZoom("actualSize", "&Actual Size", {QKeySequence("Ctrl+0")}, [](int) { return 100; });
 }
 
 void MainWindow::run(const Procedure& procedure)
 {
-    m_failure->setText(QString::fromStdString(runClick(procedure, *m_form)));
+    const Click click = runClick(procedure, *m_form);
+    m_failure->setCaption(QString::fromStdString(click.failure));
+    m_log.add(explain(click));
+    if (m_pane)
+        m_pane->showNewest();
+}
+
+void MainWindow::showWorking(bool shown)
+{
+    if (shown && !m_pane) {
+        m_pane = new WorkingPane(m_log, centralWidget());
+        m_pane->setZoom(m_view.zoom);
+        connect(m_pane, &WorkingPane::report, m_failure, &OneLineLabel::setCaption);
+        centralWidget()->layout()->addWidget(m_pane);
+    }
+    if (m_pane)
+        m_pane->setVisible(shown);
+    const QSignalBlocker quiet(m_workingAction);
+    m_workingAction->setChecked(shown);
+    m_view.working = shown;
+}
+
+// Zooms in steps, from 100 % to 200 %, as far as the window still fits the screen.
+void MainWindow::zoomTo(int percent)
+{
+    percent = std::clamp(percent, ViewSettings::smallestZoom, ViewSettings::largestZoom);
+    while (percent > ViewSettings::smallestZoom && !fitsScreenAt(percent))
+        percent -= ViewSettings::zoomStep;
+    m_surface->setZoom(percent);
+    if (m_pane)
+        m_pane->setZoom(percent);
+    // The window's own face, a little larger than the panels' text: the longest message fits.
+    QFont font = m_surface->font();
+    font.setPointSizeF(statusPoints * percent / 100);
+    m_failure->setFont(font);
+    m_view.zoom = percent;
+}
+
+bool MainWindow::fitsScreenAt(int percent) const
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return true;
+    // Everything but the menu bar grows with the zoom, so this errs on the side of fitting; a
+    // window not shown yet has no frame, for which a title bar and borders are allowed.
+    const QSize now = isVisible() ? frameGeometry().size() : sizeHint() + QSize(16, 48);
+    const QSize then = now * (double(percent) / m_surface->zoom());
+    return shownOn->availableGeometry().width() >= then.width() &&
+        shownOn->availableGeometry().height() >= then.height();
 }
 
 QString MainWindow::failureMessage() const { return m_failure->text(); }
 
 void MainWindow::about_Click()
 {
-    m_failure->clear();
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), toQString(aboutMessage),
-                    QMessageBox::Ok, this);
+    m_failure->setCaption({});
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    QString::fromUtf8(aboutMessage.data(), qsizetype(aboutMessage.size())), QMessageBox::Ok,
+                    this);
     box.setObjectName("aboutBox");
     box.exec();
 }

@@ -1,23 +1,30 @@
 #pragma once
 
 // How a click becomes a result:
-//   widget click (button, clickable label, menu command)
-//     -> MainWindow::run(procedure): clears the status line
-//     -> the panel procedure reads and writes fields through WidgetForm (panels/)
-//     -> the core converts texts and computes (core/), throwing Failure at a failing step
-//     -> run() catches it and shows "<panel>: <what went wrong>" in the status line.
+//   widget click (button, clickable label, Return in a field, menu command)
+//     -> MainWindow::run(procedure)
+//     -> runClick (panels/): the procedure reads and writes fields through WidgetForm; the
+//        core converts texts and computes (core/), throwing Failure at a failing step, which
+//        runClick catches and turns into "<panel>: <what went wrong>"
+//     -> the status line shows that line (or clears), and the working log gets the click's
+//        entry, explained from what it read and wrote (panels/working.h).
 // What a procedure wrote before it failed stays on view; the window always goes on.
 
+#include "app/view_settings.h"
 #include "app/widget_form.h"
+#include "panels/working_log.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
-class QLabel;
+class QAction;
 
 namespace vorantis {
 
+class OneLineLabel;
+class Surface;
+class WorkingPane;
 struct Procedure;
 
 class MainWindow : public QMainWindow {
@@ -34,13 +41,19 @@ public:
     void exit_Click();
 
 private:
-    QWidget* buildSurface();
     void buildMenu();
     void run(const Procedure& procedure);
+    void showWorking(bool shown);
+    void zoomTo(int percent);
+    bool fitsScreenAt(int percent) const;
 
-    QWidget* m_surface = nullptr;
-    QLabel* m_failure = nullptr;
+    Surface* m_surface = nullptr;
+    WorkingPane* m_pane = nullptr; // made when first shown
+    OneLineLabel* m_failure = nullptr;
     std::unique_ptr<WidgetForm> m_form;
+    WorkingLog m_log;
+    ViewSettings m_view;
+    QAction* m_workingAction = nullptr;
 };
 
 } // namespace vorantis

@@ -1,7 +1,10 @@
 #include "app/widget_form.h"
 
+#include "app/one_line_label.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace vorantis {
 namespace {
@@ -22,8 +25,11 @@ template <class Widget> Widget* findControl(QWidget* surface, std::string_view n
 
 WidgetForm::WidgetForm(QWidget* surface)
 {
-    for (const Field field : allFields)
-        m_fields[static_cast<std::size_t>(field)] = findControl<QLineEdit>(surface, controlName(field));
+    for (const Field field : allFields) {
+        QLineEdit* edit = findControl<QLineEdit>(surface, controlName(field));
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { edit->setToolTip({}); });
+        m_fields[static_cast<std::size_t>(field)] = edit;
+    }
     for (const Label label : allLabels)
         m_labels[static_cast<std::size_t>(label)] = findControl<QLabel>(surface, controlName(label));
 }
@@ -35,7 +41,14 @@ std::string WidgetForm::text(Field field) const
 
 void WidgetForm::setText(Field field, std::string_view text)
 {
-    m_fields[static_cast<std::size_t>(field)]->setText(toQString(text));
+    QLineEdit* edit = m_fields[static_cast<std::size_t>(field)];
+    edit->setText(toQString(text));
+    // A result is read from its first character; a value wider than the field shows whole in
+    // its tooltip, until the user types there.
+    edit->setCursorPosition(0);
+    const int room =
+        edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+    edit->setToolTip(edit->fontMetrics().horizontalAdvance(edit->text()) > room ? edit->text() : QString());
 }
 
 std::string WidgetForm::caption(Label label) const
@@ -45,7 +58,11 @@ std::string WidgetForm::caption(Label label) const
 
 void WidgetForm::setCaption(Label label, std::string_view caption)
 {
-    m_labels[static_cast<std::size_t>(label)]->setText(toQString(caption));
+    QLabel* shown = m_labels[static_cast<std::size_t>(label)];
+    if (auto* oneLine = qobject_cast<OneLineLabel*>(shown))
+        oneLine->setCaption(toQString(caption));
+    else
+        shown->setText(toQString(caption));
 }
 
 void WidgetForm::setVisible(Label label, bool visible)

@@ -1,16 +1,29 @@
-# Where a desktop finds the program once installed, and the Debian package built from the
-# same install rules (cpack -G DEB).
+# What the install puts where, and the Debian package built from the same install rules
+# (cpack -G DEB). Every install rule is here, so that the folders they create are noted
+# before the first and listed after the last (cmake/install_folders.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/install_folders.cmake)
 
 set(VORANTIS_APP_ID org.example.Vorantis)
 set(VORANTIS_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
+set(VORANTIS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vorantis)
 
+# The hicolor tree is laid out in the sources as it is installed: <size>/apps/<id>.{png,svg}
+file(GLOB icon_folders RELATIVE ${VORANTIS_DATA_DIR} ${VORANTIS_DATA_DIR}/icons/hicolor/*/apps)
+list(TRANSFORM icon_folders PREPEND ${CMAKE_INSTALL_DATADIR}/)
+vorantis_note_new_folders(${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR}/applications
+    ${CMAKE_INSTALL_DATADIR}/metainfo ${icon_folders} ${CMAKE_INSTALL_MANDIR}/man1 ${VORANTIS_DOC_DIR})
+
+install(TARGETS vorantis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The hicolor tree is laid out in the sources as it is installed: <size>/apps/<id>.{png,svg}
 install(DIRECTORY ${VORANTIS_DATA_DIR}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${VORANTIS_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/doc/copyright ${VORANTIS_CHANGELOG} DESTINATION ${VORANTIS_DOC_DIR})
+
+vorantis_list_new_folders()
 
 set(CPACK_PACKAGE_NAME vorantis)
 set(CPACK_PACKAGE_VENDOR "Dravelin")

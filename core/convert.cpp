@@ -1,6 +1,7 @@
 #include "core/convert.h"
 
 #include "core/failure.h"
+#include "core/quote.h"
 
 #include <cerrno>
 #include <charconv>
@@ -67,7 +68,11 @@ bool isCommaDecimal(std::string_view text)
     return isNumberText(withPoint);
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// What a message calls the text: "the divisor, "abc"," or just ""abc"".
+std::string subject(std::string_view text, std::string_view name)
+{
+    return name.empty() ? quoted(text) : std::string(name) + ", " + quoted(text) + ",";
+}
 
 // strtod follows the process locale, which a desktop application sets from the user's
 // settings; numbers here are always read the same way, so parse in the C locale.
@@ -77,37 +82,44 @@ locale_t cLocale()
     return locale;
 }
 
-std::int32_t roundToLong(double value, std::string_view shownAs)
+std::int32_t roundToLong(double value, const std::string& shownAs)
 {
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-        throw Failure(FailureKind::OutOfRange,
-                      std::string(shownAs) + " is outside the whole-number range -2147483648 to 2147483647");
+        throw Failure(
+            FailureKind::OutOfRange,
+            shownAs +
+                (value > 0 ? " is too large for a whole number" : " is too far below 0 for a whole number"));
     return static_cast<std::int32_t>(rounded);
 }
 
 } // namespace
 
-double TextToDouble(std::string_view text)
+double TextToDouble(std::string_view text, std::string_view name)
 {
     const std::string_view number = trimBlanks(text);
     if (number.empty())
-        throw Failure(FailureKind::NotANumber, "an empty field is not a number");
-    if (!isNumberText(number)) {
-        if (isCommaDecimal(number))
-            throw Failure(FailureKind::NotANumber,
-                          quoted(text) + " is not a number: use a point as the decimal mark");
-        throw Failure(FailureKind::NotANumber, quoted(text) + " is not a number");
-    }
+        throw Failure(FailureKind::NotANumber,
+                      name.empty() ? "an empty text is not a number" : std::string(name) + " is empty");
+    // The program writes an infinite result so; read back, it is a number too large to work with.
+    if (number == "Infinity" || number == "-Infinity")
+        throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
+    if (!isNumberText(number))
+        throw Failure(FailureKind::NotANumber,
+                      subject(text, name) + " is not a number" +
+                          (isCommaDecimal(number) ? ": use a point as the decimal mark" : ""));
     const std::string terminated(number);
     errno = 0;
     const double value = strtod_l(terminated.c_str(), nullptr, cLocale());
     if (errno == ERANGE && std::isinf(value))
-        throw Failure(FailureKind::OutOfRange, quoted(text) + " is too large a number");
+        throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
     return value;
 }
 
-std::int32_t TextToLong(std::string_view text) { return roundToLong(TextToDouble(text), quoted(text)); }
+std::int32_t TextToLong(std::string_view text, std::string_view name)
+{
+    return roundToLong(TextToDouble(text, name), subject(text, name));
+}
 
 std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value)); }
 

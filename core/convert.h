@@ -15,13 +15,14 @@
 
 namespace vorantis {
 
-// Throws Failure: NotANumber for a text outside the grammar, OutOfRange for a value
-// beyond the double range. A value too small for a double becomes 0.
-double TextToDouble(std::string_view text);
+// Throws Failure: NotANumber for a text outside the grammar, OutOfRange for a value beyond the
+// double range (the program's own "Infinity" included). A value too small for a double becomes
+// 0. `name` says in words what the text is ("the divisor"), for the failure's message.
+double TextToDouble(std::string_view text, std::string_view name = {});
 
 // The value rounded to the nearest whole number, ties to even; OutOfRange outside
 // -2147483648 to 2147483647.
-std::int32_t TextToLong(std::string_view text);
+std::int32_t TextToLong(std::string_view text, std::string_view name = {});
 std::int32_t RoundToLong(double value);
 
 std::string DoubleToText(double value);

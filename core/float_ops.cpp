@@ -4,6 +4,7 @@
 #include "core/failure.h"
 
 #include <cmath>
+#include <string>
 
 namespace vorantis {
 namespace {
@@ -18,23 +19,21 @@ double checkedResult(double result, double left, const char* operation, double r
 
 } // namespace
 
-double checkedAdd(double left, double right) { return checkedResult(left + right, left, "plus", right); }
+double checkedAdd(double left, double right) { return checkedResult(left + right, left, "+", right); }
 
-double checkedSubtract(double left, double right)
-{
-    return checkedResult(left - right, left, "minus", right);
-}
+double checkedSubtract(double left, double right) { return checkedResult(left - right, left, "−", right); }
 
-double checkedMultiply(double left, double right)
-{
-    return checkedResult(left * right, left, "times", right);
-}
+double checkedMultiply(double left, double right) { return checkedResult(left * right, left, "×", right); }
 
-double checkedDivide(double left, double right)
+double checkedDivide(double left, double right, std::string_view divisorName)
 {
-    if (right == 0 && left != 0)
-        throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
-    return checkedResult(left / right, left, "divided by", right);
+    if (right == 0) {
+        const std::string divisor = divisorName.empty() ? "the divisor" : std::string(divisorName);
+        if (left == 0)
+            throw Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
+        throw Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
+    }
+    return checkedResult(left / right, left, "÷", right);
 }
 
 } // namespace vorantis

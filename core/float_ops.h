@@ -4,11 +4,14 @@
 // zero and every invalid operation (0 / 0, infinity - infinity, 0 x infinity) fail, while a
 // result beyond the double range is no failure and becomes infinite.
 
+#include <string_view>
+
 namespace vorantis {
 
 double checkedAdd(double left, double right);
 double checkedSubtract(double left, double right);
 double checkedMultiply(double left, double right);
-double checkedDivide(double left, double right);
+// `divisorName` says in words what the divisor is ("the right operand"), for the message.
+double checkedDivide(double left, double right, std::string_view divisorName = {});
 
 } // namespace vorantis

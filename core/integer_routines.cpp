@@ -8,9 +8,25 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <string>
 #include <utility>
 
 namespace vorantis {
+namespace {
+
+// "the number to test is -7"; "the number is -7" when it has no name.
+std::string named(std::string_view name, std::int32_t value)
+{
+    return (name.empty() ? std::string("the number") : std::string(name)) + " is " + LongToText(value);
+}
+
+// Said of a pair whose product, or least common multiple, is beyond the whole numbers.
+std::string tooLarge(const std::string& pair)
+{
+    return pair + " are too large to find their least common multiple";
+}
+
+} // namespace
 
 Variant divide(const Variant& first, const Variant& second, const Variant& choice)
 {
@@ -26,41 +42,49 @@ Variant divide(const Variant& first, const Variant& second, const Variant& choic
     return result;
 }
 
-bool IsPrime(std::int32_t number)
+std::int32_t smallestFactor(std::int32_t number, std::string_view name)
 {
     const std::int32_t n = number;
     if (n > 3) {
         if (n % 2 == 0)
-            return false;
+            return 2;
         if (n % 3 == 0)
-            return false;
+            return 3;
     }
     if (n < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      LongToText(n) + " is negative: the number must be 0 or more");
+                      named(name, n) + ", and only a number of 0 or more can be tested");
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
-    // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
-    if (n < 2)
-        return false;
-    if (limit < 5)
-        return true;
+    if (n < 2 || limit < 5)
+        return n;
     std::int32_t d = 5;
     std::int32_t step = 2;
     do {
         if (n % d == 0)
-            return false;
+            return d;
         d += step; // d stays below 46350: limit is at most 46342
         step = 6 - step;
     } while (d <= limit);
-    return true;
+    return n;
 }
 
-std::int32_t LCM(std::int32_t n1, std::int32_t n2)
+bool IsPrime(std::int32_t number, std::string_view name)
 {
+    // Asked first, so a negative number fails as before.
+    const std::int32_t factor = smallestFactor(number, name);
+    // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
+    return number >= 2 && factor == number;
+}
+
+std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
+{
+    const auto pair = [&] {
+        return (n1Name.empty() ? LongToText(n1) : std::string(n1Name)) + " and " +
+            (n2Name.empty() ? LongToText(n2) : std::string(n2Name));
+    };
     std::int32_t p;
     if (__builtin_mul_overflow(n1, n2, &p))
-        throw Failure(FailureKind::OutOfRange, "the product of " + LongToText(n1) + " and " + LongToText(n2) +
-                                                   " is too large for a whole number");
+        throw Failure(FailureKind::OutOfRange, tooLarge(pair()));
 
     // With a negative argument the remainder loop below only ends for some pairs. Dividing
     // the product by minus the greatest common divisor gives exactly the result the loop
@@ -71,9 +95,7 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2)
         const std::int64_t quotient = std::int64_t{p} / g;
         if (quotient < std::numeric_limits<std::int32_t>::min() ||
             quotient > std::numeric_limits<std::int32_t>::max())
-            throw Failure(FailureKind::OutOfRange,
-                          "the least common multiple of " + LongToText(n1) + " and " + LongToText(n2) +
-                              " is too large for a whole number");
+            throw Failure(FailureKind::OutOfRange, tooLarge(pair()));
         return static_cast<std::int32_t>(quotient);
     }
 
@@ -84,8 +106,10 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2)
     do {
         if (a < b)
             std::swap(a, b);
-        if (b == 0)
-            throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
+        if (b == 0) // reached only when n1 or n2 is 0
+            throw Failure(FailureKind::DivisionByZero,
+                          (n1 == 0 ? named(n1Name, 0) : named(n2Name, 0)) +
+                              " as a whole number, and 0 has no least common multiple");
         a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
     return p / b;

@@ -6,6 +6,7 @@
 #include "core/variant.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace vorantis {
 
@@ -15,12 +16,20 @@ namespace vorantis {
 // use in the arithmetic.
 Variant divide(const Variant& first, const Variant& second, const Variant& choice);
 
-// Trial division by 2, 3 and then 5, 7, 11, 13, ... up to about the square root. 0 and 1
-// are not prime. A negative number fails: it has no square root.
-bool IsPrime(std::int32_t number);
+// Trial division by 2, 3 and then 5, 7, 11, 13, ... (steps of 2 and 4, past the multiples of 2
+// and 3) up to about the square root: the first divisor found, which is the smallest from 2 up,
+// or the number itself where none divides it (a prime; 0 and 1 are not tried). A negative number
+// fails: it has no square root. `name` says in words what the number is ("the number to test"),
+// for the failure's message.
+std::int32_t smallestFactor(std::int32_t number, std::string_view name = {});
 
-// The least common multiple, as product / divisor. The 32-bit product is checked first,
-// so a pair whose product overflows fails even where its multiple would fit.
-std::int32_t LCM(std::int32_t n1, std::int32_t n2);
+// The trial division above finds no divisor. 0 and 1 are not prime; a negative number fails.
+bool IsPrime(std::int32_t number, std::string_view name = {});
+
+// The least common multiple, as product / divisor. The 32-bit product is checked first, so a
+// pair whose product overflows fails even where its multiple would fit; a 0 beside a 0 or a
+// positive number fails too. The names say what the numbers are, for the failure's message.
+std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name = {},
+                 std::string_view n2Name = {});
 
 } // namespace vorantis

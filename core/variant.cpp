@@ -13,14 +13,13 @@ template <class... Handlers> struct Overloaded : Handlers... {
 };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>; // for clang 14
 
-Variant finiteResult(double result, double left, const char* operation, double right)
+Variant finiteResult(double result, const Variant& left, const char* operation, const Variant& right)
 {
-    const std::string what =
-        std::string("the ") + operation + " of " + DoubleToText(left) + " and " + DoubleToText(right);
+    const std::string what = left.description() + " " + operation + " " + right.description();
     if (std::isnan(result))
         throw Failure(FailureKind::InvalidOperation, what + " has no value");
     if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange, what + " is too large");
+        throw Failure(FailureKind::OutOfRange, what + " is too large a number");
     return Variant::number(result);
 }
 
@@ -34,9 +33,14 @@ double Variant::toDouble() const
                           [](std::int32_t v) { return static_cast<double>(v); },
                           [](double v) { return v; },
                           [](const std::string& v) { return TextToDouble(v); },
-                          [](const FieldReader& read) { return TextToDouble(read()); },
+                          [this](const FieldReader& read) { return TextToDouble(read(), m_name); },
                       },
                       m_value);
+}
+
+std::string Variant::description() const
+{
+    return m_name.empty() ? DoubleToText(toDouble()) : std::string(m_name);
 }
 
 std::string Variant::toText() const
@@ -56,25 +60,27 @@ Variant product(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    return finiteResult(l * r, l, "product", r);
+    return finiteResult(l * r, left, "×", right);
 }
 
 Variant division(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    if (r == 0 && l != 0)
-        throw Failure(FailureKind::DivisionByZero, "cannot divide by zero");
-    if (r == 0)
-        throw Failure(FailureKind::InvalidOperation, "0 divided by 0 has no value");
-    return finiteResult(l / r, l, "quotient", r);
+    if (r == 0) {
+        const std::string divisor = right.name().empty() ? "the divisor" : std::string(right.name());
+        if (l == 0)
+            throw Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
+        throw Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
+    }
+    return finiteResult(l / r, left, "÷", right);
 }
 
 Variant difference(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    return finiteResult(l - r, l, "difference", r);
+    return finiteResult(l - r, left, "−", right);
 }
 
 Variant wholePart(const Variant& value) { return Variant::number(std::floor(value.toDouble())); }
@@ -89,7 +95,7 @@ std::int32_t VariantToLong(const Variant& value)
     // A text is rounded from its own reading, so a failure quotes it as typed; a number is
     // rounded from its exact value, not from its 15-digit text.
     if (value.isTextual())
-        return TextToLong(value.toText());
+        return TextToLong(value.toText(), value.name());
     return RoundToLong(value.toDouble());
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -22,7 +23,14 @@ public:
     static Variant longInteger(std::int32_t value) { return Variant(Value(value)); }
     static Variant number(double value) { return Variant(Value(value)); }
     static Variant text(std::string value) { return Variant(Value(std::move(value))); }
-    static Variant field(FieldReader reader) { return Variant(Value(std::move(reader))); }
+    // `name` says in words what the field is ("the divisor"): a failure to read it, or a
+    // division by it when it holds 0, names it so.
+    static Variant field(FieldReader reader, std::string_view name = {})
+    {
+        Variant field{Value(std::move(reader))};
+        field.m_name = name;
+        return field;
+    }
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
 
@@ -36,6 +44,12 @@ public:
     // an empty Variant counts as 0.
     double toDouble() const;
 
+    // The words that say what a field is, or nothing.
+    std::string_view name() const { return m_name; }
+
+    // What a message calls the value: a field's name, or the number itself.
+    std::string description() const;
+
     // The text: a field's current text, a text as it is, a number in the program's
     // number form, and the empty text for an empty Variant.
     std::string toText() const;
@@ -45,6 +59,7 @@ private:
     explicit Variant(Value value) : m_value(std::move(value)) { }
 
     Value m_value;
+    std::string_view m_name;
 };
 
 // The runtime's Variant arithmetic: the result is a double; a division by zero, 0 / 0

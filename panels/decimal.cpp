@@ -9,9 +9,14 @@ namespace {
 void calculate(Form& form, std::string_view sign, double (*operation)(double, double))
 {
     form.setCaption(Label::Label36, sign);
-    const double left = TextToDouble(form.text(Field::Text20));
-    const double right = TextToDouble(form.text(Field::Text21));
+    const double left = numberIn(form, Field::Text20);
+    const double right = numberIn(form, Field::Text21);
     form.setText(Field::Text22, DoubleToText(operation(left, right)));
+}
+
+double divideByRightOperand(double left, double right)
+{
+    return checkedDivide(left, right, fieldName(Field::Text21));
 }
 
 } // namespace
@@ -19,6 +24,6 @@ void calculate(Form& form, std::string_view sign, double (*operation)(double, do
 void decadd_Click(Form& form) { calculate(form, "+", checkedAdd); }
 void decsub_Click(Form& form) { calculate(form, "-", checkedSubtract); }
 void decmulti_Click(Form& form) { calculate(form, "*", checkedMultiply); }
-void mecdiv_Click(Form& form) { calculate(form, "/", checkedDivide); }
+void mecdiv_Click(Form& form) { calculate(form, "/", divideByRightOperand); }
 
 } // namespace vorantis

@@ -1,23 +1,66 @@
 #include "panels/dispatch.h"
 
-#include "core/failure.h"
-
 #include <exception>
 
 namespace vorantis {
+namespace {
 
-std::string runClick(const Procedure& procedure, Form& form)
+FormState stateOf(const Form& form)
 {
+    FormState state;
+    for (const Field field : allFields)
+        state.texts[static_cast<std::size_t>(field)] = form.text(field);
+    for (const Label label : allLabels)
+        state.captions[static_cast<std::size_t>(label)] = form.caption(label);
+    return state;
+}
+
+// The form as the procedure sees it, passing everything through and noting each write.
+class RecordingForm : public Form {
+public:
+    RecordingForm(Form& form, Click& click) : m_form(form), m_click(click) { }
+
+    std::string text(Field field) const override { return m_form.text(field); }
+    void setText(Field field, std::string_view text) override
+    {
+        m_form.setText(field, text);
+        m_click.writes.emplace_back(controlName(field), text);
+    }
+    std::string caption(Label label) const override { return m_form.caption(label); }
+    void setCaption(Label label, std::string_view caption) override
+    {
+        m_form.setCaption(label, caption);
+        m_click.writes.emplace_back(controlName(label), caption);
+    }
+    void setVisible(Label label, bool visible) override
+    {
+        m_form.setVisible(label, visible);
+        m_click.writes.emplace_back(controlName(label), visible ? "shown" : "hidden");
+    }
+
+private:
+    Form& m_form;
+    Click& m_click;
+};
+
+} // namespace
+
+Click runClick(const Procedure& procedure, Form& form)
+{
+    Click click{&procedure, stateOf(form), {}, {}, {}, {}};
+    RecordingForm recording(form, click);
     const std::string panel(procedure.panel);
     try {
-        procedure.run(form);
-        return {};
+        procedure.run(recording);
     } catch (const Failure& failure) {
-        return panel + ": " + failure.what();
+        click.failure = panel + ": " + failure.what();
+        click.kind = failure.kind();
     } catch (const std::exception& unexpected) {
         // Not a failure of the arithmetic but of the program; the user's fields still stand.
-        return panel + ": something went wrong (" + unexpected.what() + ")";
+        click.failure = panel + ": something went wrong (" + unexpected.what() + ")";
     }
+    click.after = stateOf(form);
+    return click;
 }
 
 } // namespace vorantis

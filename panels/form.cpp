@@ -1,6 +1,9 @@
 #include "panels/form.h"
 
-#include "panels/control_table.h"
+#include "core/convert.h"
+#include "layout/control_table.h"
+
+#include <string>
 
 namespace vorantis {
 
@@ -26,6 +29,20 @@ std::optional<Field> fieldNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string_view spokenName(Field field) { return controlRow(controlName(field))->spokenName; }
+std::string_view fieldName(Field field)
+{
+    static const auto names = [] {
+        std::array<std::string, allFields.size()> names;
+        for (const Field each : allFields)
+            names[static_cast<std::size_t>(each)] =
+                "the " + std::string(controlRow(controlName(each))->spokenName);
+        return names;
+    }();
+    return names[static_cast<std::size_t>(field)];
+}
+
+double numberIn(const Form& form, Field field) { return TextToDouble(form.text(field), fieldName(field)); }
+
+std::int32_t wholeIn(const Form& form, Field field) { return TextToLong(form.text(field), fieldName(field)); }
 
 } // namespace vorantis

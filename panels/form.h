@@ -7,6 +7,7 @@
 #include "core/variant.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,8 +42,8 @@ std::string_view controlName(Label label);
 // The field with this control name, if there is one.
 std::optional<Field> fieldNamed(std::string_view name);
 
-// What the window calls a field in words, as a screen reader says it: "divisor".
-std::string_view spokenName(Field field);
+// What a message calls a field, in the words its accessible name uses: "the divisor".
+std::string_view fieldName(Field field);
 
 class Form {
 public:
@@ -57,11 +58,15 @@ public:
     virtual void setVisible(Label label, bool visible) = 0;
 };
 
-// A Variant that stands for the field's current text whenever it is used. The form must
-// outlive it.
+// A Variant that stands for the field's current text whenever it is used, and names the field
+// when it fails. The form must outlive it.
 inline Variant fieldVariant(const Form& form, Field field)
 {
-    return Variant::field([&form, field] { return form.text(field); });
+    return Variant::field([&form, field] { return form.text(field); }, fieldName(field));
 }
+
+// The field's text read as a number, or rounded to a whole number; a failure names the field.
+double numberIn(const Form& form, Field field);
+std::int32_t wholeIn(const Form& form, Field field);
 
 } // namespace vorantis

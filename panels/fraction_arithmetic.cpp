@@ -1,7 +1,6 @@
 #include "panels/fraction_arithmetic.h"
 
 #include "core/convert.h"
-#include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
 
@@ -11,10 +10,6 @@
 namespace vorantis {
 namespace {
 
-double readDouble(const Form& form, Field field) { return TextToDouble(form.text(field)); }
-
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // Every operation starts here. The minus sign belongs to one subtraction's result only, so it
 // goes before anything else; the operator goes up before any operand is read, so a failed
 // click still shows which button was pressed.
@@ -22,16 +17,6 @@ void begin(Form& form, std::string_view sign)
 {
     form.setVisible(Label::Label41, false);
     form.setCaption(Label::Label20, sign);
-}
-
-// LCM divides by zero on a 0 beside a 0 or a positive number; the user should read that in
-// terms of the fraction they typed, not of the arithmetic underneath.
-void requireDenominator(std::int32_t value, std::int32_t other, const std::string& text)
-{
-    if (value == 0 && other >= 0)
-        throw Failure(FailureKind::DivisionByZero,
-                      "a fraction cannot be divided by zero, and the denominator " + quoted(text) +
-                          " counts as 0");
 }
 
 // The field's own text is read at the moment of the product, after the writes before it.
@@ -44,13 +29,10 @@ void scale(Form& form, Field field, const Variant& factor)
 // returns that denominator.
 Variant rewriteOverCommonDenominator(Form& form)
 {
-    const std::string secondText = form.text(Field::Text32);
-    const std::int32_t second = TextToLong(secondText);
-    const std::string firstText = form.text(Field::Text30);
-    const std::int32_t first = TextToLong(firstText);
-    requireDenominator(second, first, secondText);
-    requireDenominator(first, second, firstText);
-    const Variant common = Variant::longInteger(LCM(first, second));
+    const std::int32_t second = wholeIn(form, Field::Text32);
+    const std::int32_t first = wholeIn(form, Field::Text30);
+    const Variant common =
+        Variant::longInteger(LCM(first, second, fieldName(Field::Text30), fieldName(Field::Text32)));
 
     // The factors come from the denominators as typed, not from their whole-number
     // roundings: 1/2.5 over a common 10 is scaled by 4, which keeps its value.
@@ -67,24 +49,20 @@ Variant rewriteOverCommonDenominator(Form& form)
 // a x b / lcm(a, b) since LCM is the program's one whole-number routine for it.
 void reduceResult(Form& form)
 {
-    const double denominatorValue = readDouble(form, Field::Text34);
-    const double numeratorValue = readDouble(form, Field::Text33);
     // A zero result is in lowest terms over 1; LCM, which would divide by zero on it, is
-    // never asked.
-    if (numeratorValue == 0 && denominatorValue != 0) {
+    // not asked.
+    const double denominatorValue = numberIn(form, Field::Text34);
+    if (numberIn(form, Field::Text33) == 0 && denominatorValue != 0) {
         form.setText(Field::Text34, "1");
         return;
     }
-    if (denominatorValue == 0)
-        throw Failure(FailureKind::DivisionByZero,
-                      "a fraction cannot be divided by zero, and the result's denominator is 0");
-
-    const std::int32_t denominator = TextToLong(form.text(Field::Text34));
-    const std::int32_t numerator = TextToLong(form.text(Field::Text33));
-    const std::int32_t multiple = LCM(numerator, denominator);
-    const double d = readDouble(form, Field::Text34);
-    const double n = readDouble(form, Field::Text33);
-    const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple)));
+    const std::int32_t denominator = wholeIn(form, Field::Text34);
+    const std::int32_t multiple =
+        LCM(wholeIn(form, Field::Text33), denominator, fieldName(Field::Text33), fieldName(Field::Text34));
+    const double d = numberIn(form, Field::Text34);
+    const double n = numberIn(form, Field::Text33);
+    const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple),
+                                                          "the least common multiple of the result's terms"));
 
     form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
     form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));
@@ -100,23 +78,20 @@ void showResult(Form& form, const Variant& commonDenominator)
 
 double fractionValue(const Form& form, Field numeratorField, Field denominatorField)
 {
-    const double numerator = readDouble(form, numeratorField);
-    const double denominator = readDouble(form, denominatorField);
-    return checkedDivide(numerator, denominator);
+    const double numerator = numberIn(form, numeratorField);
+    return checkedDivide(numerator, numberIn(form, denominatorField), fieldName(denominatorField));
 }
 
 double differenceOf(const Form& form, Field leftField, Field rightField)
 {
-    const double left = readDouble(form, leftField);
-    const double right = readDouble(form, rightField);
-    return checkedSubtract(left, right);
+    const double left = numberIn(form, leftField);
+    return checkedSubtract(left, numberIn(form, rightField));
 }
 
 double productOf(const Form& form, Field leftField, Field rightField)
 {
-    const double left = readDouble(form, leftField);
-    const double right = readDouble(form, rightField);
-    return checkedMultiply(left, right);
+    const double left = numberIn(form, leftField);
+    return checkedMultiply(left, numberIn(form, rightField));
 }
 
 } // namespace
@@ -125,9 +100,8 @@ void addfrac_Click(Form& form)
 {
     begin(form, "+");
     const Variant common = rewriteOverCommonDenominator(form);
-    const double first = readDouble(form, Field::Text29);
-    const double second = readDouble(form, Field::Text31);
-    form.setText(Field::Text35, DoubleToText(checkedAdd(first, second)));
+    const double first = numberIn(form, Field::Text29);
+    form.setText(Field::Text35, DoubleToText(checkedAdd(first, numberIn(form, Field::Text31))));
     showResult(form, common);
 }
 

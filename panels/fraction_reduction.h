@@ -1,59 +1,62 @@
 #pragma once
 
 // The reduction of n/d that "Decimal", "Percent" and "Simplify" share. The common factor is
-// computed in doubles as d x n / LCM(whole d, whole n) and shown in Text5; both terms are
-// then divided by the factor as Text5 shows it, read back from its text, so the fraction
-// always agrees with the factor on the screen even where that factor is no whole number.
+// computed in doubles as d x n / LCM(whole d, whole n) and shown in Text5; both terms are then
+// divided by the factor as Text5 shows it, read back from its text, so the fraction always
+// agrees with the factor on the screen even where that factor is no whole number.
 
 #include "core/convert.h"
 #include "core/float_ops.h"
+#include "core/integer_routines.h"
 #include "panels/form.h"
 
-#include <cmath>
 #include <cstdint>
-#include <limits>
-#include <string>
-#include <string_view>
 
 namespace vorantis::reduction {
 
-inline double value(const Form& form, Field field) { return TextToDouble(form.text(field)); }
-
-inline std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-// Whether TextToLong can read a text of this value: it rounds to the nearest whole number.
-inline bool roundsToLong(double number)
+// LCM(whole d, whole n), the numerator read first.
+inline std::int32_t multipleOfTerms(const Form& form)
 {
-    const double rounded = std::nearbyint(number);
-    return rounded >= -2147483648.0 && rounded <= 2147483647.0;
+    const std::int32_t numerator = wholeIn(form, Field::n);
+    return LCM(wholeIn(form, Field::d), numerator, fieldName(Field::d), fieldName(Field::n));
 }
 
-// Whether LCM can form the 32-bit product of its arguments, which it does before anything
-// else.
-inline bool productFitsLong(std::int32_t n1, std::int32_t n2)
+// 0 over anything else is 0/1, with the whole denominator as the common factor; LCM, which
+// divides by zero on a 0, is not asked. Writes what the reduction writes, with Text6 (the
+// multiple of a number and 0 is 0) where `multipleFirst` puts it: before d and n, or after.
+inline bool reducedZero(Form& form, bool multipleFirst)
 {
-    const std::int64_t product = std::int64_t{n1} * n2;
-    return product >= std::numeric_limits<std::int32_t>::min() &&
-        product <= std::numeric_limits<std::int32_t>::max();
+    const double denominator = numberIn(form, Field::d);
+    if (numberIn(form, Field::n) != 0 || denominator == 0)
+        return false;
+    form.setText(Field::Text5, DoubleToText(denominator));
+    if (multipleFirst)
+        form.setText(Field::Text6, LongToText(0));
+    form.setText(Field::d, "1");
+    form.setText(Field::n, "0");
+    if (!multipleFirst)
+        form.setText(Field::Text6, LongToText(0));
+    return true;
 }
 
-// Text5 <- (d x n) / multiple: the product first, so a numerator with a fraction part
-// still gives the factor that divides it out.
+// Text5 <- (d x n) / multiple: the product first, so a numerator with a fraction part still
+// gives the factor that divides it out.
 inline void writeCommonFactor(Form& form, std::int32_t multiple)
 {
-    const double denominator = value(form, Field::d);
-    const double numerator = value(form, Field::n);
+    const double denominator = numberIn(form, Field::d);
+    const double numerator = numberIn(form, Field::n);
     form.setText(Field::Text5,
-                 DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple)));
+                 DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple,
+                                            "the least common multiple of the terms")));
 }
 
 // d <- d / Text5, then n <- n / Text5, each term read before the factor.
 inline void divideByCommonFactor(Form& form)
 {
-    const double denominator = value(form, Field::d);
-    form.setText(Field::d, DoubleToText(checkedDivide(denominator, value(form, Field::Text5))));
-    const double numerator = value(form, Field::n);
-    form.setText(Field::n, DoubleToText(checkedDivide(numerator, value(form, Field::Text5))));
+    const double denominator = numberIn(form, Field::d);
+    form.setText(Field::d, DoubleToText(checkedDivide(denominator, numberIn(form, Field::Text5))));
+    const double numerator = numberIn(form, Field::n);
+    form.setText(Field::n, DoubleToText(checkedDivide(numerator, numberIn(form, Field::Text5))));
 }
 
 } // namespace vorantis::reduction

@@ -11,11 +11,16 @@
 namespace vorantis {
 namespace {
 
+std::string shown(Field field, double value)
+{
+    return std::string(fieldName(field)) + " is " + DoubleToText(value);
+}
+
 double squareRoot(double value)
 {
     if (value < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      DoubleToText(value) + " is negative: a square root needs a number of 0 or more");
+                      shown(Field::Text8, value) + ", and only a number of 0 or more has a square root");
     return std::sqrt(value);
 }
 
@@ -23,18 +28,18 @@ double squareRoot(double value)
 // is a result here, and the user is told why any other pair has none.
 double power(double base, double exponent)
 {
-    const std::string what = DoubleToText(base) + " to the power " + DoubleToText(exponent);
     if (base < 0 && std::trunc(exponent) != exponent)
         throw Failure(FailureKind::InvalidOperation,
-                      what +
-                          " has no value: a negative number can only be raised to a "
-                          "whole-number power");
+                      shown(Field::Text13, base) +
+                          ", and a number below 0 has a power only for a whole exponent");
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
-                      what + " has no value: 0 to a negative power would divide by zero");
+                      shown(Field::Text13, base) + ", and 0 to a power below 0 would divide by 0");
     const double result = std::pow(base, exponent);
     if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange, what + " is too large a number");
+        throw Failure(FailureKind::OutOfRange,
+                      DoubleToText(base) + " to the power " + DoubleToText(exponent) +
+                          " is too large a number");
     return result;
 }
 
@@ -42,7 +47,7 @@ double power(double base, double exponent)
 
 void Label12_Click(Form& form)
 {
-    const double value = TextToDouble(form.text(Field::Text8));
+    const double value = numberIn(form, Field::Text8);
     form.setCaption(Label::Label12, DoubleToText(squareRoot(value)));
 }
 
@@ -50,15 +55,20 @@ void calcsquare_Click(Form& form)
 {
     const std::string exponentText = form.text(Field::Text14);
     const std::string baseText = form.text(Field::Text13);
-    const double exponent = TextToDouble(exponentText);
-    const double base = TextToDouble(baseText);
+    const double exponent = TextToDouble(exponentText, fieldName(Field::Text14));
+    const double base = TextToDouble(baseText, fieldName(Field::Text13));
     form.setText(Field::Text15, DoubleToText(power(base, exponent)));
 }
 
 void Label17_Click(Form& form)
 {
-    const std::int32_t number = TextToLong(form.text(Field::Text9));
-    const bool prime = IsPrime(number);
+    // Only a whole number is prime or composite: 7.5 is neither, and is not rounded to 8.
+    const double value = numberIn(form, Field::Text9);
+    if (value != std::trunc(value))
+        throw Failure(FailureKind::InvalidOperation,
+                      shown(Field::Text9, value) + ", and only a whole number is prime or composite");
+    const std::int32_t number = wholeIn(form, Field::Text9);
+    const bool prime = IsPrime(number, fieldName(Field::Text9));
     if (number < 2) {
         // 0 and 1 are neither prime nor composite; the caption says so.
         form.setCaption(Label::Label17, "Neither");

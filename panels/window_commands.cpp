@@ -13,6 +13,8 @@ void clear21_Click(Form& form)
 {
     for (const Field field : allFields)
         form.setText(field, "");
+    // The minus sign belongs to a result that is now gone.
+    form.setVisible(Label::Label41, false);
 }
 
 } // namespace vorantis

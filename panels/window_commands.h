@@ -2,7 +2,8 @@
 
 // The two Clear commands. The File menu's Clear also puts back "Calculate" and "Check",
 // which the square root and prime panels overwrite with their results; the Clear button
-// leaves those results on view. Neither touches the sign labels.
+// leaves those results on view. Both hide the minus sign of the fraction result with the
+// result itself; neither touches the operator signs.
 
 #include "panels/form.h"
 

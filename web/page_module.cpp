@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's script calls: the controls to lay out, and a click on one of them.
 
+#include "layout/control_table.h"
 #include "panels/about.h"
-#include "panels/control_table.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
 #include "web/page_form.h"
@@ -82,7 +82,7 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
     static PageForm form;
     static std::string failure;
     const Procedure* procedure = procedureFor(control);
-    failure = procedure ? runClick(*procedure, form) : std::string();
+    failure = procedure ? runClick(*procedure, form).failure : std::string();
     return failure.c_str();
 }
 

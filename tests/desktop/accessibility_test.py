@@ -27,6 +27,8 @@ def inner(program):
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi
+    # The registry is up before the program starts, so the program finds it to register with.
+    Atspi.get_desktop(0).get_child_count()
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     app = subprocess.Popen([program], env=env)
     try:
@@ -34,7 +36,8 @@ def inner(program):
             desktop = Atspi.get_desktop(0)
             return next((a for a in map(desktop.get_child_at_index, range(desktop.get_child_count()))
                          if a and a.get_process_id() == app.pid), None)
-        root, nodes = wait_for(find_app, 20), []
+        root, nodes = wait_for(find_app, 30), []
+        assert root, "the program never appeared on the accessibility bus"
         stack = [root]
         while stack:
             nodes.append(stack.pop())

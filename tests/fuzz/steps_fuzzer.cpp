@@ -5,10 +5,10 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
-#include "panels/procedures.h"
+#include "panels/dispatch.h"
+#include "panels/working.h"
 #include "tests/support/memory_form.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -25,12 +25,13 @@ namespace {
 using testing::MemoryForm;
 
 // What each click may write, in order: `C#` a number, `C=a|b` one of these texts, `C<F` a copy
-// of field F's text, `*=` any field emptied; a trailing `?` marks a write that may be left out.
+// of field F's text, `*=` any number of fields emptied; a trailing `?` marks a write that may be
+// left out.
 // A click that runs to its end makes every write that is not optional; one that fails makes
 // a leading part of them.
 const std::map<std::string_view, std::string_view> allowedWrites{
-    {"clear", "Label12=Calculate Label17=Check *="},
-    {"clear21", "*="},
+    {"clear", "Label12=Calculate Label17=Check *= Label41=hidden"},
+    {"clear21", "*= Label41=hidden"},
     {"decadd", "Label36=+ Text22#"},
     {"decsub", "Label36=- Text22#"},
     {"decmulti", "Label36=* Text22#"},
@@ -77,45 +78,41 @@ bool fits(const std::string& rule, const std::string& write, const MemoryForm& f
     return ("|" + rule.substr(mark + 1) + "|").find("|" + value + "|") != std::string::npos;
 }
 
-std::string writeProblem(std::string_view control, const MemoryForm& form, bool finished)
+std::string writeProblem(const Click& click, const MemoryForm& form)
 {
-    std::istringstream words{std::string(allowedWrites.at(control))};
+    std::istringstream words{std::string(allowedWrites.at(click.procedure->control))};
     std::string rule;
     bool more = static_cast<bool>(words >> rule);
-    for (const std::string& write : form.writes()) {
+    for (const auto& [control, value] : click.writes) {
+        const std::string write = std::string(control) + "=" + value;
         for (; more && !fits(rule.substr(0, rule.find('?')), write, form);
              more = static_cast<bool>(words >> rule))
-            if (!rule.ends_with('?'))
+            if (!rule.ends_with('?') && !rule.starts_with("*="))
                 return "wrote " + write + " where it may only write " + rule;
         if (!more)
             return "wrote " + write + " after its last write";
         if (!rule.starts_with("*="))
             more = static_cast<bool>(words >> rule);
     }
-    for (; finished && more; more = static_cast<bool>(words >> rule))
+    for (; click.failure.empty() && more; more = static_cast<bool>(words >> rule))
         if (!rule.ends_with('?') && !rule.starts_with("*="))
             return "finished without " + rule;
     return {};
 }
 
-// What must hold once a click has run to its end, beyond its writes.
-std::string resultProblem(std::string_view control, const MemoryForm& form)
+// The prime test's verdict, against trial division, for any number it gives one for.
+std::string verdictProblem(const MemoryForm& form)
 {
-    const auto empty = [&form](Field field) { return form.text(field).empty(); };
-    if (control.starts_with("clear") &&
-        (!std::ranges::all_of(allFields, empty) ||
-         (control == "clear" &&
-          (form.caption(Label::Label12) != "Calculate" || form.caption(Label::Label17) != "Check"))))
-        return "a Clear left something on view";
-    if (control == "Label17") {
-        const long long n = TextToLong(form.text(Field::Text9));
-        bool prime = n >= 2;
-        for (long long d = 2; d * d <= n; ++d)
-            prime = prime && n % d != 0;
-        if (form.caption(Label::Label17) != (n < 2 ? "Neither" : prime ? "Prime" : "Composite"))
-            return "gave the wrong verdict";
-    }
-    return {};
+    const long long n = TextToLong(form.text(Field::Text9));
+    bool prime = n >= 2;
+    for (long long d = 2; d * d <= n; ++d)
+        prime = prime && n % d != 0;
+    return form.caption(Label::Label17) ==
+            (n < 2       ? "Neither"
+                 : prime ? "Prime"
+                         : "Composite")
+        ? ""
+        : "wrong verdict";
 }
 
 // No procedure here loops more than some fifteen thousand rounds; a second of processor time
@@ -129,21 +126,20 @@ void setStepLimit(int seconds)
     setitimer(ITIMER_VIRTUAL, &timer, nullptr);
 }
 
+// A failure of the arithmetic says what went wrong; anything else is a fault of the program.
 std::string clickProblem(const Procedure& procedure, MemoryForm& form)
 {
-    form.forgetWrites();
-    bool finished = false;
     setStepLimit(1);
-    try {
-        procedure.run(form);
-        finished = true;
-    } catch (const Failure& failure) {
-        if (!*failure.what())
-            return "failed without a message";
-    }
+    const Click click = runClick(procedure, form);
     setStepLimit(0);
-    std::string problem = writeProblem(procedure.control, form, finished);
-    return problem.empty() && finished ? resultProblem(procedure.control, form) : problem;
+    if (!click.failure.empty() && (!click.kind || click.failure.ends_with(": ")))
+        return "failed with \"" + click.failure + "\"";
+    // Its working is written for every click, whatever the fields held; a throw would end the run.
+    if (explain(click).empty())
+        return "has no working";
+    std::string problem = writeProblem(click, form);
+    return problem.empty() && click.failure.empty() && procedure.control == "Label17" ? verdictProblem(form)
+                                                                                      : problem;
 }
 
 std::size_t pick(std::string_view name, std::size_t count)
@@ -172,10 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Procedure* named = procedureFor(line);
             const Procedure& procedure = named ? *named : procedures()[pick(line, procedures().size())];
             if (const std::string problem = clickProblem(procedure, form); !problem.empty()) {
-                std::fprintf(stderr, "== %s %s; its writes:", procedure.control.data(), problem.c_str());
-                for (const std::string& write : form.writes())
-                    std::fprintf(stderr, " [%s]", write.c_str());
-                std::fprintf(stderr, "\n");
+                std::fprintf(stderr, "== %s: %s\n", procedure.control.data(), problem.c_str());
                 std::abort();
             }
         }

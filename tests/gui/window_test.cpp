@@ -1,91 +1,18 @@
-// The window as a person uses it: every click goes to the window at the point a person aims
-// at (the middle of a button, the middle of a label's caption), so whatever is really there
-// receives it, and every key goes through the window to the focused control.
+// The window as a person uses it.
 
-#include "app/main_window.h"
-#include "panels/control_table.h"
+#include "app/one_line_label.h"
+#include "layout/control_table.h"
 #include "panels/procedures.h"
+#include "tests/gui/window_fixture.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-#include <gtest/gtest.h>
+#include <map>
 
 namespace vorantis {
 namespace {
-
-class Window : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <class Widget = QWidget> Widget* control(const QString& name)
-    {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    // The middle of a label's caption as drawn, of anything else its middle, in the window.
-    QPoint aimAt(QWidget* widget)
-    {
-        QRect target = widget->rect();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            target = label->fontMetrics().boundingRect(
-                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
-        return widget->mapTo(&window, target.center());
-    }
-
-    void click(const QString& name)
-    {
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, aimAt(control(name)));
-    }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(window.windowHandle(), key, modifiers);
-    }
-
-    // Clicks into the field, selects what it holds and types over it.
-    void type(const QString& field, const QString& text)
-    {
-        click(field);
-        key(Qt::Key_A, Qt::ControlModifier);
-        for (const QChar c : text)
-            QTest::keyClick(window.windowHandle(), c.toLatin1());
-        if (text.isEmpty())
-            key(Qt::Key_Delete);
-    }
-
-    QString text(const QString& field) { return control<QLineEdit>(field)->text(); }
-    QString caption(const QString& label) { return control<QLabel>(label)->text(); }
-    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
-
-    // Opens File by a click on its title and clicks the command, both at their middles.
-    void chooseFromFile(const QString& command)
-    {
-        QMenu* file = window.findChild<QMenu*>("file");
-        QTest::mouseClick(
-            window.windowHandle(), Qt::LeftButton, {},
-            window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(file->menuAction()).center()));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
-        QAction* action = window.findChild<QAction*>(command);
-        QTest::mouseClick(file->windowHandle(), Qt::LeftButton, {}, file->actionGeometry(action).center());
-    }
-
-    MainWindow window;
-};
 
 // Every field holds a text that is no number: a panel's control then says why in the status
 // line, the Clear button empties the fields, and a label or button that starts nothing
@@ -157,6 +84,69 @@ TEST_F(Window, TabVisitsFieldsThenButtonsAndSpacePressesTheFocusedOne)
     EXPECT_EQ(text("Text22"), "-1");
 }
 
+TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
+{
+    type("n", "2");
+    type("d", "3");
+    click("fromfrac");
+    auto* decimal = control<QLineEdit>("Text1");
+    EXPECT_EQ(decimal->cursorPosition(), 0);
+    EXPECT_EQ(decimal->toolTip(), "0.666666666666667");
+
+    type("Text8", "0.00002");
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    auto* root = control<OneLineLabel>("Label12");
+    EXPECT_EQ(root->text(), "0.00447213595499958"); // whole for a screen reader, cut on screen
+    EXPECT_TRUE(root->isCut() && root->toolTip().startsWith("0.00447213595499958\n"));
+
+    const QSize size = window.size();
+    QApplication::clipboard()->setText("7\n");
+    type("Text9", "");
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(window.failureMessage().endsWith("the number to test, \"7¶\", is not a number"));
+    QApplication::clipboard()->setText(QString(5000, '9') + "x");
+    type("Text20", "");
+    key(Qt::Key_V, Qt::ControlModifier);
+    click("decadd");
+    EXPECT_TRUE(window.failureMessage().contains("the left operand, \"99999999999…9999999999x\", is not"));
+    EXPECT_EQ(window.size(), size);
+
+    type("Text9", "7");
+    key(Qt::Key_Return);
+    EXPECT_EQ(caption("Label17"), "Prime");
+    key(Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window.findChild<QMenu*>("file")->isVisible(); }, 2000));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(text("Text9"), "7");
+}
+
+// A caption in the default font fits its place, and a heading keeps to its lines, at every zoom.
+TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
+{
+    std::map<QString, int> linesAtFullSize;
+    for (int zoom = 100; zoom <= 200; zoom += 25) {
+        for (auto* widget : window.centralWidget()->findChildren<QWidget*>()) {
+            const ControlRow* row = controlRow(widget->objectName().toStdString());
+            if (!row || row->caption.empty() || (row->fontPoints != 0 && row->fontPoints != 9.75))
+                continue;
+            SCOPED_TRACE(row->name.data() + std::string(" at ") + std::to_string(zoom));
+            const QFontMetrics metrics(widget->font());
+            const QString caption = QString::fromUtf8(row->caption.data(), qsizetype(row->caption.size()));
+            if (auto* button = qobject_cast<QPushButton*>(widget);
+                button && button->height() >= metrics.height()) {
+                EXPECT_LE(metrics.horizontalAdvance(caption), button->width() - 4);
+            } else if (!button) {
+                const QRect needed = metrics.boundingRect(widget->rect(), Qt::TextWordWrap, caption);
+                EXPECT_LE(needed.height(), widget->height());
+                const int lines = qRound(double(needed.height()) / metrics.lineSpacing());
+                EXPECT_EQ(lines, linesAtFullSize.emplace(widget->objectName(), lines).first->second);
+            }
+        }
+        key(Qt::Key_Plus, Qt::ControlModifier);
+    }
+}
+
 TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)
 {
     type("Text8", "9");
@@ -164,45 +154,27 @@ TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)
     type("Text22", "typed");
     click("clear21");
     EXPECT_EQ(caption("Label12"), "3");
-    chooseFromFile("clear");
+    choose("file", "clear");
     EXPECT_EQ(caption("Label12"), "Calculate");
     EXPECT_EQ(text("Text22"), "");
 
     for (int time = 0; time < 2; ++time) {
-        // The box is modal: it is answered from a timer that gives up after five seconds.
         QString shown;
-        QTimer answer;
-        QElapsedTimer waited;
-        waited.start();
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->buttons().size());
-                QWidget* ok = box->buttons().front();
-                QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
-                                  ok->mapTo(box, ok->rect().center()));
-            }
-            if (!shown.isEmpty() || waited.elapsed() > 5000)
-                answer.stop();
-        });
-        answer.start(10);
-        chooseFromFile("about");
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !answer.isActive(); }, 6000));
+        EXPECT_TRUE(answerModal<QMessageBox>([this] { choose("file", "about"); },
+                                             [&](QMessageBox* box) {
+                                                 shown = box->windowTitle() + "|" + box->text() + "|" +
+                                                     QString::number(box->buttons().size());
+                                                 QWidget* ok = box->buttons().front();
+                                                 QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                                                                   ok->mapTo(box, ok->rect().center()));
+                                             }));
         EXPECT_TRUE(shown.startsWith("Vorantis|This has been a program made by Dravelin! Thankyou for "
                                      "downloading! Please send any comments or suggestions to "));
         EXPECT_TRUE(shown.endsWith("@example.org!|1"));
     }
-    chooseFromFile("exit");
+    choose("file", "exit");
     EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
 } // namespace vorantis
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Vorantis");
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

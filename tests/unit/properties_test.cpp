@@ -4,7 +4,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/integer_routines.h"
-#include "tests/support/behaviour_table.h"
+#include "tests/support/tables.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +67,10 @@ TEST(LCM, AgreesWithStdLcmAndFailsWhereTheProductOverflowsOrAZeroMeetsNoNegative
     const std::int32_t pairs[][3]{{46340, 46340, 46340},       {2147483647, 1, 2147483647},
                                   {-46341, 46340, 2147441940}, {65536, 65536, 0},
                                   {46341, -46341, 0},          {-2147483647 - 1, 1, 0}};
-    for (const auto& [a, b, multiple] : pairs)
-        EXPECT_EQ(resultOf([=] { return LCM(a, b); }), multiple ? std::to_string(multiple) : "fails")
-            << a << ", " << b;
+    for (const auto& pair : pairs)
+        EXPECT_EQ(resultOf([&] { return LCM(pair[0], pair[1]); }),
+                  pair[2] ? std::to_string(pair[2]) : "fails")
+            << pair[0] << ", " << pair[1];
 }
 
 TEST(Divide, GivesTheFlooredQuotientAndTheRemainderWithTheDivisorsSign)
@@ -133,8 +134,8 @@ TEST(NumberText, ReadsTheGrammarAndRoundsWholeNumbersTiesToEven)
                                  {"-2147483648.5", "-2147483648"},
                                  {"1e309", "fails"},
                                  {".5e1", "5"}};
-    for (const auto& [text, rounded] : whole)
-        EXPECT_EQ(resultOf([=] { return TextToLong(text); }), rounded) << text;
+    for (const auto& row : whole)
+        EXPECT_EQ(resultOf([&] { return TextToLong(row[0]); }), row[1]) << row[0];
     EXPECT_EQ(DoubleToText(999999999999999.5) + " " + DoubleToText(100000000000000.5) + " " +
                   DoubleToText(-2.5e-7),
               "1E+15 100000000000000 -2.5E-07");

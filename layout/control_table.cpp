@@ -1,4 +1,4 @@
-#include "panels/control_table.h"
+#include "layout/control_table.h"
 
 #include <algorithm>
 #include <array>

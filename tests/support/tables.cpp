@@ -1,8 +1,9 @@
-#include "tests/support/behaviour_table.h"
+#include "tests/support/tables.h"
 
 #include "core/failure.h"
-#include "panels/procedures.h"
+#include "panels/dispatch.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -16,6 +17,8 @@ std::string trimmed(const std::string& text)
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+} // namespace
+
 std::string unescaped(const std::string& text)
 {
     std::string plain;
@@ -25,10 +28,12 @@ std::string unescaped(const std::string& text)
             continue;
         }
         const char code = text[++i];
-        plain += code == 's' ? ' ' : code == 'n' ? '\n' : code == 't' ? '\t' : code;
+        plain += code == 's' ? ' ' : code == 'n' ? '\n' : code == 't' ? '\t' : code == '0' ? '\0' : code;
     }
     return plain;
 }
+
+namespace {
 
 const char* kindName(FailureKind kind)
 {
@@ -52,42 +57,42 @@ std::string escaped(const std::string& text)
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form)
 {
+    const Click click = runClick(*procedureFor(control), form);
     ClickOutcome outcome;
-    form.forgetWrites();
-    try {
-        procedureFor(control)->run(form);
-    } catch (const Failure& failure) {
-        outcome.failure = std::string(kindName(failure.kind())) + ": " + failure.what();
-    }
-    for (const std::string& write : form.writes())
-        outcome.writes += (outcome.writes.empty() ? "" : " ") + escaped(write);
+    if (click.kind)
+        outcome.failure = std::string(kindName(*click.kind)) + ": " +
+            click.failure.substr(click.procedure->panel.size() + 2);
+    for (const auto& [written, value] : click.writes)
+        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(written) + "=" + escaped(value);
     return outcome;
 }
 
-std::vector<BehaviourRow> behaviourRows()
+std::vector<TableRow> tableRows(const std::string& name, std::size_t width)
 {
-    std::ifstream file(VORANTIS_BEHAVIOUR_TABLE);
+    std::ifstream file(VORANTIS_TESTS_DIR "/" + name);
     if (!file)
-        throw std::runtime_error("cannot read " VORANTIS_BEHAVIOUR_TABLE);
-    std::vector<BehaviourRow> rows;
+        throw std::runtime_error("cannot read " + name);
+    std::vector<TableRow> rows;
     int number = 0;
     for (std::string line; std::getline(file, line);) {
         ++number;
         if (trimmed(line).empty() || line.front() == '#')
             continue;
-        std::vector<std::string> columns;
+        TableRow row{number, {}};
         std::istringstream in(line);
         for (std::string column; std::getline(in, column, '|');)
-            columns.push_back(trimmed(column));
-        columns.resize(4);
-        BehaviourRow row{number, columns[0], {}, columns[2], columns[3]};
-        std::istringstream typed(columns[1]);
-        for (std::string pair; typed >> pair;)
-            row.typed.emplace_back(pair.substr(0, pair.find('=')),
-                                   unescaped(pair.substr(pair.find('=') + 1)));
+            row.columns.push_back(trimmed(column));
+        row.columns.resize(std::max(width, row.columns.size()));
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+void typeInto(MemoryForm& form, const std::string& typed)
+{
+    std::istringstream pairs(typed);
+    for (std::string pair; pairs >> pair;)
+        form.type(*fieldNamed(pair.substr(0, pair.find('='))), unescaped(pair.substr(pair.find('=') + 1)));
 }
 
 } // namespace vorantis::testing

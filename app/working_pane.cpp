@@ -1,0 +1,100 @@
+#include "app/working_pane.h"
+
+#include "panels/working_log.h"
+
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+
+namespace vorantis {
+namespace {
+
+constexpr double fontPoints = 8;
+constexpr int lines = 8; // of entries on view
+
+// An entry is one paragraph of the view, its lines kept apart by line separators and an empty
+// line after it, so that the view's paragraph limit is the log's entry limit.
+QString paragraphOf(const std::string& entry)
+{
+    return QString::fromStdString(entry).replace('\n', QChar::LineSeparator) + QChar::LineSeparator;
+}
+
+} // namespace
+
+WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_log(log)
+{
+    setObjectName("workingPane");
+    auto* commands = new QHBoxLayout;
+    const auto addCommand = [this, commands](const QString& caption, auto slot) {
+        auto* button = new QPushButton(caption, this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        commands->addWidget(button);
+    };
+    addCommand("Copy All",
+               [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
+    addCommand("Save As…", &WorkingPane::saveAs);
+    addCommand("Clear", &WorkingPane::clearAll);
+    commands->addStretch();
+
+    m_view = new QPlainTextEdit(this);
+    m_view->setObjectName("working");
+    m_view->setAccessibleName("Working");
+    m_view->setReadOnly(true);
+    m_view->setMaximumBlockCount(int(WorkingLog::capacity));
+    for (const std::string& entry : m_log.entries())
+        append(entry);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addLayout(commands);
+    layout->addWidget(m_view);
+    setZoom(100);
+}
+
+void WorkingPane::showNewest()
+{
+    append(m_log.entries().back());
+    m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+}
+
+void WorkingPane::append(const std::string& entry) { m_view->appendPlainText(paragraphOf(entry)); }
+
+void WorkingPane::setZoom(int percent)
+{
+    QFont font = this->font();
+    font.setPointSizeF(fontPoints * percent / 100);
+    setFont(font);
+    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * lines + 2 * m_view->frameWidth() + 8);
+}
+
+void WorkingPane::saveAs()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save the Working", QDir::home().filePath("working.txt"),
+                                     "Plain text (*.txt);;Web page (*.html *.htm)");
+    if (path.isEmpty())
+        return;
+    // Written whole or not at all: the file on disk is either the old one or the new one.
+    const bool page =
+        path.endsWith(".html", Qt::CaseInsensitive) || path.endsWith(".htm", Qt::CaseInsensitive);
+    const std::string content = page ? m_log.html() : m_log.plainText();
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+        file.write(content.data(), qint64(content.size())) == qint64(content.size()) && file.commit();
+    emit report(saved ? QString() : QString("Working: not saved to %1: %2").arg(path, file.errorString()));
+}
+
+void WorkingPane::clearAll()
+{
+    m_log.clear();
+    m_view->clear();
+}
+
+} // namespace vorantis

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+class QPlainTextEdit;
+
+namespace vorantis {
+
+class WorkingLog;
+
+// The working of every click, newest at the bottom, under a row of three commands: Copy All
+// puts it on the clipboard, Save As… writes it as plain text or a web page, Clear empties it.
+// It shows the log it is given, which keeps the entries while the pane is hidden or not yet
+// made.
+class WorkingPane : public QWidget {
+    Q_OBJECT
+
+public:
+    WorkingPane(WorkingLog& log, QWidget* parent);
+
+    // Shows the log's newest entry at the bottom and scrolls to it.
+    void showNewest();
+    void setZoom(int percent);
+
+signals:
+    // A line for the status bar: why the working could not be saved, or empty.
+    void report(const QString& line);
+
+private:
+    void append(const std::string& entry);
+    void saveAs();
+    void clearAll();
+
+    WorkingLog& m_log;
+    QPlainTextEdit* m_view;
+};
+
+} // namespace vorantis

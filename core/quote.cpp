@@ -1,0 +1,50 @@
+#include "core/quote.h"
+
+#include <vector>
+
+namespace vorantis {
+namespace {
+
+constexpr std::size_t longest = 24;
+constexpr std::size_t kept = 11; // characters kept at each end of a longer text
+
+std::string_view visibleMark(char c)
+{
+    switch (c) {
+    case '\n':
+    case '\r':
+        return "¶";
+    case '\t':
+        return "→";
+    default:
+        return "◌";
+    }
+}
+
+} // namespace
+
+std::string quoted(std::string_view text)
+{
+    // The text's characters, each as its UTF-8 bytes, control characters as their marks.
+    std::vector<std::string> characters;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f)
+            characters.emplace_back(visibleMark(c));
+        else if ((byte & 0xc0) == 0x80 && !characters.empty())
+            characters.back() += c; // the rest of a character of several bytes
+        else
+            characters.emplace_back(1, c);
+    }
+    std::string shown = "\"";
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        if (characters.size() > longest && i == kept) {
+            shown += "…";
+            i = characters.size() - kept;
+        }
+        shown += characters[i];
+    }
+    return shown + "\"";
+}
+
+} // namespace vorantis

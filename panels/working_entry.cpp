@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panels/working_entry.h"
+
+#include "core/convert.h"
+#include "core/failure.h"
+#include "core/quote.h"
+
+namespace vorantis::working {
+
+std::string Entry::before(Field field) const { return shown(m_click.before[field]); }
+
+std::string Entry::after(Field field) const { return shown(m_click.after[field]); }
+
+std::optional<std::string> Entry::written(std::string_view control, int nth) const
+{
+    for (const auto& [written, value] : m_click.writes)
+        if (written == control && nth-- == 0)
+            return value;
+    return std::nullopt;
+}
+
+std::optional<std::string> Entry::written(Field field, int nth) const
+{
+    const auto text = written(controlName(field), nth);
+    return text ? std::optional(shown(*text)) : std::nullopt;
+}
+
+std::optional<std::string> Entry::written(Label label, int nth) const
+{
+    return written(controlName(label), nth);
+}
+
+std::string Entry::resultSign() const
+{
+    // Every fraction operation hides the sign first; the last write says whether it shows.
+    std::string_view visibility = "hidden";
+    for (const auto& [written, value] : m_click.writes)
+        if (written == controlName(Label::Label41))
+            visibility = value;
+    return visibility == "shown" ? after(Label::Label41) : "";
+}
+
+void Entry::about(std::string subject, bool opensFirstLine)
+{
+    m_subject = std::move(subject);
+    m_subjectOpens = opensFirstLine;
+}
+
+std::string Entry::text() const
+{
+    std::string message = m_click.failure;
+    const std::string panel = std::string(m_click.procedure->panel) + ": ";
+    if (message.starts_with(panel))
+        message.erase(0, panel.size());
+    std::string text;
+    // A click that stopped says first what it was doing, unless its first line already does.
+    const bool subjectOpens =
+        m_subjectOpens || (!message.empty() && !m_lines.empty() && !m_lines.front().starts_with(m_subject));
+    for (const std::string& line : m_lines)
+        text += (text.empty() ? (subjectOpens ? m_subject + ": " : "") : "\n") + line;
+    if (!message.empty())
+        text += text.empty() ? m_subject + ": " + message : "\n" + message;
+    return text;
+}
+
+std::string shown(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const std::string_view number = first == std::string_view::npos
+        ? text.substr(0, 0)
+        : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    try {
+        TextToDouble(number);
+    } catch (const Failure& failure) {
+        // A number beyond the range ("1e400", "Infinity") still shows as typed.
+        if (failure.kind() != FailureKind::OutOfRange)
+            return quoted(text);
+    }
+    return std::string(number);
+}
+
+std::string operand(const std::string& term) { return term.starts_with('-') ? "(" + term + ")" : term; }
+
+std::string fraction(const std::string& numerator, const std::string& denominator)
+{
+    return numerator + "/" + denominator;
+}
+
+double valueOf(const std::string& text) { return TextToDouble(text); }
+
+bool isWhole(const std::string& text)
+{
+    try {
+        return LongToText(TextToLong(text)) == text;
+    } catch (const Failure&) {
+        return false;
+    }
+}
+
+std::string wholeOf(const std::string& text)
+{
+    if (isWhole(text))
+        return text;
+    try {
+        return LongToText(TextToLong(text)) + " (" + text + " taken as a whole number)";
+    } catch (const Failure&) {
+        return text;
+    }
+}
+
+std::string symbolFor(std::string_view caption)
+{
+    if (caption == "-")
+        return "−";
+    if (caption == "*")
+        return "×";
+    if (caption == "/")
+        return "÷";
+    return std::string(caption);
+}
+
+} // namespace vorantis::working

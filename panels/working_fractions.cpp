@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panels/working_panels.h"
+
+#include "panels/working_reduction.h"
+
+namespace vorantis::working {
+namespace {
+
+std::string resultShown(const Entry& entry)
+{
+    return entry.resultSign() + fraction(entry.after(Field::Text33), entry.after(Field::Text34));
+}
+
+} // namespace
+
+void explainFromFraction(Entry& entry)
+{
+    const std::string n = entry.before(Field::n);
+    const std::string d = entry.before(Field::d);
+    const std::string division = n + " ÷ " + operand(d);
+    entry.about(fraction(n, d));
+    const auto decimal = entry.written(Field::Text1);
+    if (!decimal)
+        return;
+    if (*decimal == "Infinity" || *decimal == "-Infinity")
+        entry.add(division + " is beyond the largest number the calculator holds");
+    entry.add(fraction(n, d) + " = " + division + " = " + *decimal);
+    if (const auto percent = entry.written(Field::Text2)) {
+        entry.add(division + " × 100 = " + *percent);
+        entry.add(fraction(n, d) + " = " + *decimal + " = " + *percent + " %");
+    }
+}
+
+void explainFromDecimal(Entry& entry)
+{
+    const std::string decimal = entry.before(Field::Text1);
+    entry.about(decimal + " as a fraction");
+    const auto hundred = entry.written(Field::d);
+    const auto n = entry.written(Field::n);
+    if (!hundred || !n)
+        return;
+    if (*n == "Infinity" || *n == "-Infinity")
+        entry.add(decimal + " × 100 is beyond the largest number the calculator holds");
+    entry.add(decimal + " × 100 = " + *n + ", so " + decimal + " = " + fraction(*n, *hundred));
+    explainFieldReduction(entry, *n, *hundred, 1);
+    if (const auto percent = entry.written(Field::Text2))
+        entry.add(decimal + " = " + fraction(*n, *hundred) + " = " +
+                  fraction(entry.after(Field::n), entry.after(Field::d)) + " = " + *percent + " %");
+}
+
+void explainFromPercent(Entry& entry)
+{
+    const std::string percent = entry.before(Field::Text2);
+    entry.about(percent + " %");
+    const auto decimal = entry.written(Field::Text1);
+    if (!decimal)
+        return;
+    entry.add(percent + " % = " + percent + " ÷ 100 = " + *decimal);
+    const auto n = entry.written(Field::n);
+    const auto hundred = entry.written(Field::d);
+    if (!n || !hundred)
+        return;
+    entry.add(percent + " % = " + fraction(*n, *hundred));
+    explainFieldReduction(entry, *n, *hundred, 1);
+    if (!entry.failed())
+        entry.add(percent + " % = " + fraction(*n, *hundred) + " = " +
+                  fraction(entry.after(Field::n), entry.after(Field::d)) + " = " + *decimal);
+}
+
+void explainSimplify(Entry& entry)
+{
+    const std::string n = entry.before(Field::n);
+    const std::string d = entry.before(Field::d);
+    entry.about("Simplify " + fraction(n, d), true);
+    explainFieldReduction(entry, n, d, 0);
+    // Text6 ends with the multiple of the reduced terms; a zero result shows 0 there.
+    const auto newN = entry.written(Field::n);
+    const auto newD = entry.written(Field::d);
+    const auto multiple = entry.written(Field::Text6);
+    if (multiple && newN && newD && !isZeroOver(n, d) && fraction(*newN, *newD) != fraction(n, d))
+        entry.add("the least common multiple of " + wholeOf(*newN) + " and " + wholeOf(*newD) + " is " +
+                  *multiple);
+    if (!entry.failed())
+        entry.add(fraction(n, d) + " = " + fraction(entry.after(Field::n), entry.after(Field::d)));
+}
+
+void explainFractionSum(Entry& entry)
+{
+    const std::string d1 = entry.before(Field::Text30);
+    const std::string d2 = entry.before(Field::Text32);
+    const std::string first = fraction(entry.before(Field::Text29), d1);
+    const std::string second = fraction(entry.before(Field::Text31), d2);
+    const std::string caption = entry.written(Label::Label20).value_or("?");
+    const std::string operation = first + " " + symbolFor(caption) + " " + operand(second);
+    entry.about(operation, true);
+    const auto common = entry.written(Field::Text30) ? multipleOf(d1, d2) : std::nullopt;
+    if (!common)
+        return;
+    entry.add("the common denominator is " + *common + ", the least common multiple of " + wholeOf(d1) +
+              " and " + wholeOf(d2));
+
+    const auto n1 = entry.written(Field::Text29), n2 = entry.written(Field::Text31);
+    const std::string newD1 = entry.written(Field::Text30).value_or("");
+    const std::string newD2 = entry.written(Field::Text32).value_or("");
+    std::string rewritten;
+    if (n1 && fraction(*n1, newD1) != first)
+        rewritten = first + " = " + fraction(*n1, newD1);
+    if (n2 && fraction(*n2, newD2) != second)
+        rewritten += (rewritten.empty() ? "" : " and ") + second + " = " + fraction(*n2, newD2);
+    if (!rewritten.empty())
+        entry.add(rewritten);
+
+    const auto numerator = entry.written(Field::Text35);
+    if (!numerator || !n1 || !n2)
+        return;
+    const std::string a = fraction(*n1, newD1), b = fraction(*n2, newD2);
+    const std::string result = fraction(*numerator, entry.written(Field::Text34).value_or(*common));
+    const std::string minus = entry.resultSign();
+    if (caption == "+")
+        entry.add(a + " + " + operand(b) + " = " + result);
+    else if (!minus.empty())
+        entry.add(a + " is less than " + b + ", so " + a + " − " + operand(b) + " = " + minus + "(" + b +
+                  " − " + operand(a) + ") = " + minus + operand(result));
+    else
+        entry.add(a + " − " + operand(b) + " = " + result);
+    explainResultReduction(entry);
+    if (!entry.failed())
+        entry.add(operation + " = " + resultShown(entry));
+}
+
+void explainFractionProduct(Entry& entry)
+{
+    const std::string n1 = entry.before(Field::Text29), d1 = entry.before(Field::Text30);
+    const std::string n2 = entry.before(Field::Text31), d2 = entry.before(Field::Text32);
+    const bool divide = entry.written(Label::Label20) == "/";
+    const std::string operation = fraction(n1, d1) + (divide ? " ÷ " : " × ") + operand(fraction(n2, d2));
+    entry.about(operation);
+    // A quotient is the first fraction times the second turned upside down.
+    const std::string top = n1 + " × " + operand(divide ? d2 : n2);
+    const std::string bottom = d1 + " × " + operand(divide ? n2 : d2);
+    const auto numerator = entry.written(Field::Text33);
+    const auto denominator = entry.written(Field::Text34);
+    if (numerator && denominator)
+        entry.add(operation + " = " +
+                  (divide ? fraction(n1, d1) + " × " + operand(fraction(d2, n2)) + " = " : std::string()) +
+                  "(" + top + ")/(" + bottom + ") = " + fraction(*numerator, *denominator));
+    else if (numerator)
+        entry.add("the numerator of the result is " + top + " = " + *numerator);
+    else if (denominator)
+        entry.add("the denominator of the result is " + bottom + " = " + *denominator);
+    explainResultReduction(entry);
+    if (!entry.failed())
+        entry.add(operation + " = " + resultShown(entry));
+}
+
+} // namespace vorantis::working

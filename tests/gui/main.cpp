@@ -1,0 +1,29 @@
+// The window tests run on Qt's offscreen platform with one large screen, so that they need no
+// display and the window can grow to its largest zoom; their settings go to a scratch folder.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    const QString scratch =
+        QDir::temp().filePath("vorantis-gui-tests-" + QString::number(QCoreApplication::applicationPid()));
+    QDir().mkpath(scratch);
+    QFile screens(scratch + "/screens.json");
+    if (!screens.open(QIODevice::WriteOnly) ||
+        screens.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+        return 2;
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toUtf8());
+    qputenv("XDG_CONFIG_HOME", scratch.toUtf8());
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Vorantis");
+    ::testing::InitGoogleTest(&argc, argv);
+    const int status = RUN_ALL_TESTS();
+    QDir(scratch).removeRecursively();
+    return status;
+}

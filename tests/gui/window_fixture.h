@@ -1,0 +1,124 @@
+#pragma once
+
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vorantis {
+
+// The view settings of an earlier test are gone before the window reads them: every test
+// starts as a first start does.
+struct FirstStart {
+    FirstStart()
+    {
+        QFile::remove(
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis").fileName());
+    }
+};
+
+// A window as a person uses it: every click goes to the window at the point a person aims at
+// (the middle of a button, the middle of a label's caption), so whatever is really there
+// receives it, and every key goes through the window to the focused control.
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <class Widget = QWidget> Widget* control(const QString& name)
+    {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // The middle of a label's caption as drawn, of anything else its middle, in the window.
+    QPoint aimAt(QWidget* widget)
+    {
+        QRect target = widget->rect();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            target = label->fontMetrics().boundingRect(
+                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        return widget->mapTo(&window, target.center());
+    }
+
+    void click(const QString& name)
+    {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, aimAt(control(name)));
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window.windowHandle(), key, modifiers);
+    }
+
+    // Clicks into the field, selects what it holds and types over it.
+    void type(const QString& field, const QString& text)
+    {
+        click(field);
+        key(Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : text)
+            QTest::keyClick(window.windowHandle(), c.toLatin1());
+        if (text.isEmpty())
+            key(Qt::Key_Delete);
+    }
+
+    QString text(const QString& field) { return control<QLineEdit>(field)->text(); }
+    QString caption(const QString& label) { return control<QLabel>(label)->text(); }
+    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
+
+    // Opens a menu by a click on its title and clicks the command, both at their middles.
+    void choose(const QString& menuName, const QString& command)
+    {
+        QMenu* menu = window.findChild<QMenu*>(menuName);
+        QTest::mouseClick(
+            window.windowHandle(), Qt::LeftButton, {},
+            window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(menu->menuAction()).center()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        QAction* action = window.findChild<QAction*>(command);
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
+
+    // Runs `answer` on the modal dialog a click opens, from a timer that gives up after five
+    // seconds, so that the click comes back; gives whether the dialog came.
+    template <class Dialog>
+    bool answerModal(const std::function<void()>& click, const std::function<void(Dialog*)>& answer)
+    {
+        bool answered = false;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+                dialog && !answered) {
+                answered = true;
+                answer(dialog);
+            }
+            if (answered || waited.elapsed() > 5000)
+                poll.stop();
+        });
+        poll.start(10);
+        click();
+        return QTest::qWaitFor([&] { return !poll.isActive(); }, 6000) && answered;
+    }
+
+    FirstStart firstStart;
+    MainWindow window;
+};
+
+} // namespace vorantis

@@ -1,0 +1,36 @@
+#pragma once
+
+// The tables of tests/: one row a line, columns separated by "|", "#" lines left out. A typed
+// column holds `Field=text` pairs whose texts, like a working entry, may hold \s (a blank),
+// \n, \t, \0 and \\.
+
+#include "tests/support/memory_form.h"
+
+#include <string>
+#include <vector>
+
+namespace vorantis::testing {
+
+struct TableRow {
+    int line; // in the table, for the report
+    std::vector<std::string> columns; // trimmed; as many as the row has, at least `width`
+};
+
+// The rows of the table of that name in tests/, each with at least `width` columns.
+std::vector<TableRow> tableRows(const std::string& name, std::size_t width);
+
+std::string unescaped(const std::string& text);
+
+// Types the pairs of a typed column into the form.
+void typeInto(MemoryForm& form, const std::string& typed);
+
+// What one click did, as the behaviour table writes it: "Label36=/" and
+// "DivisionByZero: <message>".
+struct ClickOutcome {
+    std::string writes;
+    std::string failure;
+};
+
+ClickOutcome clickOn(std::string_view control, MemoryForm& form);
+
+} // namespace vorantis::testing

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The working of a click against the window it explains.
+
+#include "core/convert.h"
+#include "panels/working.h"
+#include "panels/working_log.h"
+#include "tests/support/tables.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace vorantis::testing {
+namespace {
+
+std::mt19937 random(20261207);
+
+// Types "n=12 d=18" and clicks; D types a random decimal, W a random whole number.
+Click clicked(std::string_view control, const std::string& typed, MemoryForm& form)
+{
+    std::istringstream pairs(typed);
+    for (std::string pair; pairs >> pair;) {
+        const std::string name = pair.substr(0, pair.find('=')), text = pair.substr(name.size() + 1);
+        const int n = static_cast<int>(random() % 199999) - 99999;
+        const std::string drawn = text == "D" ? DoubleToText(n / 100.0) : std::to_string(n % 120);
+        form.type(*fieldNamed(name), text == "D" || text == "W" ? drawn : text);
+    }
+    return runClick(*procedureFor(control), form);
+}
+
+// "= {n}/{d}" with each control in braces replaced by what it shows, a label's caption lowercased.
+std::string shownBy(std::string pattern, const MemoryForm& form)
+{
+    for (std::size_t open; (open = pattern.find('{')) != std::string::npos;) {
+        const std::string name = pattern.substr(open + 1, pattern.find('}', open) - open - 1);
+        std::string value = fieldNamed(name) ? form.text(*fieldNamed(name)) : "";
+        for (const Label label : allLabels)
+            if (controlName(label) == name && form.isVisible(label) && !(value = form.caption(label)).empty())
+                value[0] = static_cast<char>(std::tolower(value[0]));
+        pattern.replace(open, name.size() + 2, value);
+    }
+    return pattern;
+}
+
+TEST(Working, SaysEachStepOfTheExamplesWorkedByHand)
+{
+    for (const TableRow& row : tableRows("working.table", 3)) {
+        MemoryForm form;
+        typeInto(form, row.columns[1]);
+        EXPECT_EQ(explain(runClick(*procedureFor(row.columns[0]), form)), unescaped(row.columns[2]))
+            << "working.table line " << row.line;
+    }
+}
+
+// For random numbers in every panel, an entry ends (the root's and the prime test's start, the
+// division's first line) with what the window shows, or with the message of a click that stops.
+TEST(Working, EndsWithWhatTheWindowShows)
+{
+    const std::string fractions = "Text29=W Text30=W Text31=W Text32=W",
+                      result = " = {Label41}{Text33}/{Text34}";
+    const std::string rows[][3]{{"decsub", "Text20=D Text21=D", " = {Text22}"},
+                                {"mecdiv", "Text20=D Text21=W", " = {Text22}"},
+                                {"Command3", "Text23=D Text24=W", " = {Text3} remainder {Text4}\n"},
+                                {"Label12", "Text8=D", "√{Text8} = {Label12}\n"},
+                                {"calcsquare", "Text13=D Text14=W", " = {Text15}"},
+                                {"Label17", "Text9=W", "{Text9} is {Label17}"},
+                                {"fromfrac", "n=W d=W", " = {Text1} = {Text2} %"},
+                                {"fromdec", "Text1=D", " = {n}/{d} = {Text2} %"},
+                                {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"},
+                                {"simp", "n=W d=W", " = {n}/{d}"},
+                                {"addfrac", fractions, result},
+                                {"subfrac", fractions, result},
+                                {"multifrac", fractions, result},
+                                {"divfrac", fractions, result}};
+    MemoryForm form; // one form throughout, as results stay in the window from click to click
+    for (int i = 0; i < 500; ++i)
+        for (const auto& [control, typed, pattern] : rows) {
+            const Click click = clicked(control, typed, form);
+            const std::string entry = explain(click), failure = click.failure;
+            const std::string end =
+                failure.empty() ? shownBy(pattern, form) : failure.substr(failure.find(": ") + 2);
+            // A pattern that ends a line may stand at the end of any line.
+            ASSERT_TRUE(entry.starts_with(end) || entry.ends_with(end) ||
+                        (end.ends_with('\n') && entry.find(end) != std::string::npos))
+                << entry;
+        }
+}
+
+TEST(WorkingLog, KeepsTheLastThousandEntriesAsTextOrAsAnEscapedPage)
+{
+    WorkingLog log;
+    for (int i = 0; i <= 1000; ++i)
+        log.add(std::to_string(i) + "\n<a & \"b\">");
+    EXPECT_EQ(log.entries().size(), 1000u);
+    EXPECT_TRUE(log.plainText().starts_with("1\n<a & \"b\">\n\n2\n"));
+    EXPECT_NE(log.html().find("<p>1<br>\n&lt;a &amp; &quot;b&quot;&gt;</p>"), std::string::npos);
+}
+
+} // namespace
+} // namespace vorantis::testing
