@@ -80,6 +80,7 @@
     element.hidden = row.hidden;
     if (row.kind === "field") {
       Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false });
+      element.addEventListener("input", () => (element.title = "")); // the tooltip was a result's
       if (row.enterRuns)
         element.addEventListener("keydown", (event) => {
           if (event.key === "Enter" && !event.isComposing) {
