@@ -75,10 +75,13 @@ driver, profile = browser()
 try:
     ready = [usable(driver) for _ in range(runs)]
     clicks = {}
-    for name, control, fields in (("decimal add", "decadd", {"Text20": "2.5", "Text21": "0.25"}),
+    driver.execute_script(TIMED)
+    # The heading starts nothing: its click is the browser's input delivery alone.
+    for name, control, fields in (("a click that starts nothing", "Label1", {}),
+                                  ("decimal add", "decadd", {"Text20": "2.5", "Text21": "0.25"}),
                                   ("prime test of 2147483647", "Label17", {"Text9": "2147483647"})):
         type_into(fields)
-        driver.execute_script(TIMED)
+        driver.execute_script("clickTimes.length = 0")
         element = driver.find_element("id", control)
         for _ in range(runs):
             ActionChains(driver, duration=0).move_to_element(element).click().perform()

@@ -9,26 +9,18 @@
   const status = byId("failureMessage");
   let runClick = () => "";
 
-  // Whether only part of the element's text shows.
-  const isCut = (element) => element.scrollWidth > element.clientWidth;
-
-  // How the module reads and writes the page.
+  // How the module reads and writes the page. A result shows from its first character.
   const form = {
     text: (id) => byId(id).value,
     setText(id, text) {
-      // A result shows from its first character, and whole in a tooltip if wider.
       const field = byId(id);
       field.value = text;
       field.setSelectionRange(0, 0);
       field.scrollLeft = 0;
-      field.title = isCut(field) ? text : "";
     },
     caption: (id) => byId(id).textContent,
     setCaption(id, caption) {
-      const label = byId(id);
-      label.textContent = caption;
-      if (label.dataset.hint)
-        label.title = isCut(label) ? `${caption}\n${label.dataset.hint}` : label.dataset.hint;
+      byId(id).textContent = caption;
     },
     setVisible(id, visible) {
       byId(id).hidden = !visible;
@@ -80,7 +72,6 @@
     element.hidden = row.hidden;
     if (row.kind === "field") {
       Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false });
-      element.addEventListener("input", () => (element.title = "")); // the tooltip was a result's
       if (row.enterRuns)
         element.addEventListener("keydown", (event) => {
           if (event.key === "Enter" && !event.isComposing) {
@@ -109,6 +100,16 @@
     return element;
   }
 
+  // A value wider than its field, or a caption cut short, shows whole in the tooltip, worked
+  // out when the pointer comes rather than at every write, which would lay the page out anew.
+  function showWhole({ target }) {
+    const cut = target.scrollWidth > target.clientWidth;
+    if (target.tagName === "INPUT")
+      target.title = cut ? target.value : "";
+    else if (target.dataset.hint)
+      target.title = cut ? `${target.textContent}\n${target.dataset.hint}` : target.dataset.hint;
+  }
+
   function layOut(window) {
     const pixels = (twips) => twips / window.twipsPerPixel;
     surface.style.width = `${pixels(window.width)}px`;
@@ -120,6 +121,7 @@
       .filter((row) => row.kind === "field" || row.kind === "button")
       .sort((a, b) => a.tabIndex - b.tabIndex);
     surface.append(...[...behind, ...focusable].map((row) => control(row, pixels)));
+    surface.addEventListener("pointerover", showWhole);
     byId("aboutText").textContent = window.about;
   }
 

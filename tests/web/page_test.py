@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""page_test.py SITE_DIR SINGLE_FILE ROWS AXE_JS ABOUT_H: the page in headless Chromium, by mouse and keys:
-every behaviour row, served and from disk; About; no request off the page; no serious a11y fault."""
+"""page_test.py SITE ONE_FILE ROWS AXE ABOUT_H: the page in headless Chromium, by mouse and keys: each
+behaviour row, served and from disk; About; no request off the page; no serious a11y fault."""
 import functools, http.server, json, pathlib, re, sys, tempfile, threading
 from selenium.webdriver import ActionChains, Chrome, ChromeOptions, Keys
 from selenium.webdriver.remote.remote_connection import RemoteConnection
@@ -33,8 +33,7 @@ def check(ok, what):
 
 
 def open_page(url):
-    # The page's requests since the last look (the log grows with every load): its own only.
-    events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
+    events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]  # since last
     urls = {e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
             and e["params"]["documentURL"].startswith((origin, single))}  # not the browser's own pages
     check(all(url.startswith((origin, single, "data:")) for url in urls), f"requests elsewhere: {urls}")
