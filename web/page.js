@@ -16,7 +16,8 @@
       const field = byId(id);
       field.value = text;
       field.setSelectionRange(0, 0);
-      field.scrollLeft = 0;
+      if (field === document.activeElement)
+        field.scrollLeft = 0; // a field without focus goes back to its start by itself
     },
     caption: (id) => byId(id).textContent,
     setCaption(id, caption) {
