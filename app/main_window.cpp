@@ -3,6 +3,7 @@
 #include "app/one_line_label.h"
 #include "app/surface.h"
 #include "app/working_pane.h"
+#include "panels/about.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
 #include "panels/working.h"
@@ -18,10 +19,6 @@
 
 namespace vorantis {
 namespace {
-
-constexpr auto aboutMessage =
-    "This has been a program made by Dravelin! Thankyou for downloading! Please send any "
-    "comments or suggestions to dravelin@example.org!";
 
 constexpr double statusPoints = 8;
 
@@ -156,8 +153,9 @@ QString MainWindow::failureMessage() const { return m_failure->text(); }
 void MainWindow::about_Click()
 {
     m_failure->setCaption({});
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), aboutMessage,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    QString::fromUtf8(aboutMessage.data(), qsizetype(aboutMessage.size())), QMessageBox::Ok,
+                    this);
     box.setObjectName("aboutBox");
     box.exec();
 }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -131,12 +132,14 @@ std::string DoubleToText(double value)
     if (value == 0)
         return "0"; // negative zero included
 
-    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x
+    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x. snprintf rather than
+    // std::to_chars, which not every standard library has for floating point; glibc and musl
+    // both round the exact binary value. Only the digits and the exponent are taken, so the
+    // decimal mark of the process locale does not matter.
     char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    (void)error; // 64 characters always hold 15 digits and an exponent
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const int length = std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const char* end = buffer + length; // 64 characters always hold 15 digits and an exponent
+    const std::string_view scientific(buffer, static_cast<std::size_t>(length));
     const auto e = scientific.find('e');
     const bool negative = scientific.front() == '-';
     std::string digits;

@@ -165,7 +165,10 @@ std::span<const ControlRow> controlTable() { return rows; }
 
 const ControlRow* controlRow(std::string_view name)
 {
-    const auto row = std::ranges::find(rows, name, &ControlRow::name);
+    // std::find_if rather than std::ranges::find: the WebAssembly toolchain's library has
+    // no ranges algorithms.
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [name](const ControlRow& r) { return r.name == name; });
     return row == rows.end() ? nullptr : &*row;
 }
 
