@@ -51,15 +51,16 @@ void checkText(const std::string& text)
               text, "outside the grammar, read");
         return;
     }
-    // The reference: std::from_chars for the value, and a long double, whose range is far
-    // wider, to tell a value too large for a double from one too small.
+    // The reference: std::from_chars, which rounds exactly and finds a value out of range when
+    // it would be infinite or is too small; a long double, whose range is far wider, tells which.
     std::string bare = text.substr(text.find_first_not_of(" \t"));
     bare.erase(bare.find_last_not_of(" \t") + 1);
     const bool negative = bare.front() == '-';
     const std::size_t digits = bare.front() == '+' || negative;
     double reference = 0;
     const auto read = std::from_chars(bare.data() + digits, bare.data() + bare.size(), reference);
-    const bool tooLarge = std::fabs(std::strtold(bare.c_str(), nullptr)) > std::numeric_limits<double>::max();
+    const bool tooLarge =
+        read.ec == std::errc::result_out_of_range && std::fabs(std::strtold(bare.c_str(), nullptr)) > 1;
     check(failure == (tooLarge ? std::optional(FailureKind::OutOfRange) : std::nullopt), text, "range");
     if (tooLarge)
         return;
