@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -26,32 +27,23 @@ using testing::MemoryForm;
 
 // What each click may write, in order: `C#` a number, `C=a|b` one of these texts, `C<F` a copy
 // of field F's text, `*=` any number of fields emptied; a trailing `?` marks a write that may be
-// left out.
-// A click that runs to its end makes every write that is not optional; one that fails makes
-// a leading part of them.
+// left out. A click that runs to its end makes every write that is not optional; one that fails
+// makes a leading part of them.
+// clang-format off
 const std::map<std::string_view, std::string_view> allowedWrites{
-    {"clear", "Label12=Calculate Label17=Check *= Label41=hidden"},
-    {"clear21", "*= Label41=hidden"},
-    {"decadd", "Label36=+ Text22#"},
-    {"decsub", "Label36=- Text22#"},
-    {"decmulti", "Label36=* Text22#"},
-    {"mecdiv", "Label36=/ Text22#"},
-    {"Command3", "Text3# Text4#"},
-    {"Label12", "Label12#"},
-    {"calcsquare", "Text15#"},
-    {"Label17", "Label17=True|False|Neither Label17=Composite? Label17=Prime?"},
-    {"fromfrac", "Text1# Text2#"},
-    {"fromdec", "d# n# Text5# Text6# d# n# Text2#"},
-    {"frompercent", "Text1# n<Text2 d# Text5# Text6# d# n#"},
-    {"simp", "Text5# d# n# Text6#"},
-    {"addfrac",
-     "Label41=hidden Label20=+ Text30# Text32# Text29# Text31# Text35# Text33# Text34# Text33#? Text34#"},
-    {"subfrac",
-     "Label41=hidden Label20=- Text30# Text32# Text29# Text31# Text35# Label41=shown? Text33# Text34# "
-     "Text33#? Text34#"},
+    {"clear", "Label12=Calculate Label17=Check *= Label41=hidden"}, {"clear21", "*= Label41=hidden"},
+    {"decadd", "Label36=+ Text22#"}, {"decsub", "Label36=- Text22#"}, {"decmulti", "Label36=* Text22#"},
+    {"mecdiv", "Label36=/ Text22#"}, {"Command3", "Text3# Text4#"}, {"Label12", "Label12#"},
+    {"calcsquare", "Text15#"}, {"Label17", "Label17=True|False|Neither Label17=Composite? Label17=Prime?"},
+    {"fromfrac", "Text1# Text2#"}, {"fromdec", "d# n# Text5# Text6# d# n# Text2#"},
+    {"frompercent", "Text1# n<Text2 d# Text5# Text6# d# n#"}, {"simp", "Text5# d# n# Text6#"},
+    {"addfrac", "Label41=hidden Label20=+ Text30# Text32# Text29# Text31# Text35# Text33# Text34# Text33#? Text34#"},
+    {"subfrac", "Label41=hidden Label20=- Text30# Text32# Text29# Text31# Text35# Label41=shown? Text33# Text34# "
+                "Text33#? Text34#"},
     {"multifrac", "Label41=hidden Label20=* Text34# Text33# Text33#? Text34#"},
     {"divfrac", "Label41=hidden Label20=/ Text33# Text34# Text33#? Text34#"},
 };
+// clang-format on
 
 // Whether a written number reads back as the number it shows ("Infinity" is one too).
 bool readsBack(const std::string& text)
@@ -100,21 +92,6 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
     return {};
 }
 
-// The prime test's verdict, against trial division, for any number it gives one for.
-std::string verdictProblem(const MemoryForm& form)
-{
-    const long long n = TextToLong(form.text(Field::Text9));
-    bool prime = n >= 2;
-    for (long long d = 2; d * d <= n; ++d)
-        prime = prime && n % d != 0;
-    return form.caption(Label::Label17) ==
-            (n < 2       ? "Neither"
-                 : prime ? "Prime"
-                         : "Composite")
-        ? ""
-        : "wrong verdict";
-}
-
 // No procedure here loops more than some fifteen thousand rounds; a second of processor time
 // means one that never ends, which would otherwise never come back to be checked.
 void setStepLimit(int seconds)
@@ -137,17 +114,23 @@ std::string clickProblem(const Procedure& procedure, MemoryForm& form)
     // Its working is written for every click, whatever the fields held; a throw would end the run.
     if (explain(click).empty())
         return "has no working";
-    std::string problem = writeProblem(click, form);
-    return problem.empty() && click.failure.empty() && procedure.control == "Label17" ? verdictProblem(form)
-                                                                                      : problem;
+    const std::string problem = writeProblem(click, form);
+    if (!problem.empty() || !click.failure.empty() || procedure.control != "Label17")
+        return problem;
+    const long long n = TextToLong(form.text(Field::Text9)); // the verdict, against trial division
+    bool prime = n >= 2;
+    for (long long d = 2; d * d <= n; ++d)
+        prime = prime && n % d != 0;
+    const std::string verdict = n < 2 ? "Neither" : prime ? "Prime" : "Composite";
+    return form.caption(Label::Label17) == verdict ? "" : "gave \"" + form.caption(Label::Label17) + "\"";
 }
 
+// Any name picks one of `count`, from its bytes.
 std::size_t pick(std::string_view name, std::size_t count)
 {
-    std::size_t sum = 0;
-    for (const char c : name)
-        sum += static_cast<unsigned char>(c);
-    return sum % count;
+    return std::accumulate(name.begin(), name.end(), std::size_t{0},
+                           [](std::size_t sum, char c) { return sum + static_cast<unsigned char>(c); }) %
+        count;
 }
 
 } // namespace

@@ -10,14 +10,13 @@
 int main(int argc, char* argv[])
 {
     const QString scratch =
-        QDir::temp().filePath("vorantis-gui-tests-" + QString::number(QCoreApplication::applicationPid()));
-    QDir().mkpath(scratch);
+        QDir::temp().filePath("vorantis-gui-" + QString::number(QCoreApplication::applicationPid()));
     QFile screens(scratch + "/screens.json");
-    if (!screens.open(QIODevice::WriteOnly) ||
+    if (!QDir().mkpath(scratch) || !screens.open(QIODevice::WriteOnly) ||
         screens.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+                         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0 ||
+        !screens.flush())
         return 2;
-    screens.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toUtf8());
     qputenv("XDG_CONFIG_HOME", scratch.toUtf8());
     QApplication app(argc, argv);

@@ -19,8 +19,7 @@
 
 namespace vorantis {
 
-// The view settings of an earlier test are gone before the window reads them: every test
-// starts as a first start does.
+// The view settings of an earlier test are gone before the window reads them.
 struct FirstStart {
     FirstStart()
     {
@@ -29,8 +28,8 @@ struct FirstStart {
     }
 };
 
-// A window as a person uses it: every click goes to the window at the point a person aims at
-// (the middle of a button, the middle of a label's caption), so whatever is really there
+// A window, first started, as a person uses it: every click goes to the window at the point a
+// person aims at (the middle of a button, of a label's caption), so whatever is really there
 // receives it, and every key goes through the window to the focused control.
 class Window : public ::testing::Test {
 protected:
@@ -43,19 +42,17 @@ protected:
 
     template <class Widget = QWidget> Widget* control(const QString& name)
     {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return window.findChild<Widget*>(name);
     }
 
-    // The middle of a label's caption as drawn, of anything else its middle, in the window.
     QPoint aimAt(QWidget* widget)
     {
-        QRect target = widget->rect();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            target = label->fontMetrics().boundingRect(
-                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
-        return widget->mapTo(&window, target.center());
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const QRect caption = label
+            ? label->fontMetrics().boundingRect(label->contentsRect(),
+                                                int(label->alignment()) | Qt::TextWordWrap, label->text())
+            : widget->rect();
+        return widget->mapTo(&window, caption.center());
     }
 
     void click(const QString& name)
@@ -72,10 +69,9 @@ protected:
     {
         click(field);
         key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_Delete);
         for (const QChar c : text)
             QTest::keyClick(window.windowHandle(), c.toLatin1());
-        if (text.isEmpty())
-            key(Qt::Key_Delete);
     }
 
     QString text(const QString& field) { return control<QLineEdit>(field)->text(); }
@@ -86,16 +82,16 @@ protected:
     void choose(const QString& menuName, const QString& command)
     {
         QMenu* menu = window.findChild<QMenu*>(menuName);
-        QTest::mouseClick(
-            window.windowHandle(), Qt::LeftButton, {},
-            window.menuBar()->mapTo(&window, window.menuBar()->actionGeometry(menu->menuAction()).center()));
+        const QRect title = window.menuBar()->actionGeometry(menu->menuAction());
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          window.menuBar()->mapTo(&window, title.center()));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-        QAction* action = window.findChild<QAction*>(command);
-        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                          menu->actionGeometry(window.findChild<QAction*>(command)).center());
     }
 
-    // Runs `answer` on the modal dialog a click opens, from a timer that gives up after five
-    // seconds, so that the click comes back; gives whether the dialog came.
+    // Answers the modal dialog a click opens from a timer, which gives up after five seconds so
+    // that the click comes back; gives whether the dialog came.
     template <class Dialog>
     bool answerModal(const std::function<void()>& click, const std::function<void(Dialog*)>& answer)
     {
@@ -104,11 +100,8 @@ protected:
         QElapsedTimer waited;
         waited.start();
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-                dialog && !answered) {
-                answered = true;
-                answer(dialog);
-            }
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()); dialog && !answered)
+                answered = true, answer(dialog);
             if (answered || waited.elapsed() > 5000)
                 poll.stop();
         });

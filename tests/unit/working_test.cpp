@@ -59,20 +59,14 @@ TEST(Working, EndsWithWhatTheWindowShows)
 {
     const std::string fractions = "Text29=W Text30=W Text31=W Text32=W",
                       result = " = {Label41}{Text33}/{Text34}";
-    const std::string rows[][3]{{"decsub", "Text20=D Text21=D", " = {Text22}"},
-                                {"mecdiv", "Text20=D Text21=W", " = {Text22}"},
-                                {"Command3", "Text23=D Text24=W", " = {Text3} remainder {Text4}\n"},
-                                {"Label12", "Text8=D", "√{Text8} = {Label12}\n"},
-                                {"calcsquare", "Text13=D Text14=W", " = {Text15}"},
-                                {"Label17", "Text9=W", "{Text9} is {Label17}"},
-                                {"fromfrac", "n=W d=W", " = {Text1} = {Text2} %"},
-                                {"fromdec", "Text1=D", " = {n}/{d} = {Text2} %"},
-                                {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"},
-                                {"simp", "n=W d=W", " = {n}/{d}"},
-                                {"addfrac", fractions, result},
-                                {"subfrac", fractions, result},
-                                {"multifrac", fractions, result},
-                                {"divfrac", fractions, result}};
+    // clang-format off
+    const std::string rows[][3]{{"decsub", "Text20=D Text21=D", " = {Text22}"}, {"mecdiv", "Text20=D Text21=W", " = {Text22}"},
+        {"Command3", "Text23=D Text24=W", " = {Text3} remainder {Text4}\n"}, {"Label12", "Text8=D", "√{Text8} = {Label12}\n"},
+        {"calcsquare", "Text13=D Text14=W", " = {Text15}"}, {"Label17", "Text9=W", "{Text9} is {Label17}"},
+        {"fromfrac", "n=W d=W", " = {Text1} = {Text2} %"}, {"fromdec", "Text1=D", " = {n}/{d} = {Text2} %"},
+        {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"}, {"simp", "n=W d=W", " = {n}/{d}"}, {"addfrac", fractions, result},
+        {"subfrac", fractions, result}, {"multifrac", fractions, result}, {"divfrac", fractions, result}};
+    // clang-format on
     MemoryForm form; // one form throughout, as results stay in the window from click to click
     for (int i = 0; i < 500; ++i)
         for (const auto& [control, typed, pattern] : rows) {
