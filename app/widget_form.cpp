@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/widget_form.h"
 
 #include "app/one_line_label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/working_pane.h"
 
 #include "panels/working_log.h"

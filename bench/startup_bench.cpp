@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and click timing of the window, on Qt's offscreen platform.
 //
 //   vorantis_bench [runs]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the install puts where, and the Debian package built from the same install rules
 # (cpack -G DEB). Every install rule is here, so that the folders they create are noted
 # before the first and listed after the last (cmake/install_folders.cmake).

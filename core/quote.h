@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a message shows a text the user typed: in quotes, on one line, short. A text longer than

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The loosely typed value of the program. A Variant that refers to a field reads that

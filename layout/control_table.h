@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 70 controls of the window as data, one row each. Every front end builds its controls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One value as a fraction n/d, a decimal Text1 and a percent Text2. A fraction built from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Add, Subtract, Multiply, and Divide": Text20 op Text21 = Text22, with the sign in

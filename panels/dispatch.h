@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A click as every front end runs it: the procedure runs on the form, and a failure becomes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a panel sees of the window: the text of its fields, the caption of the labels that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The four operations on Text29/Text30 and Text31/Text32, with the operator in Label20

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The reduction of n/d that "Decimal", "Percent" and "Simplify" share. The common factor is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Three small panels: the square root of Text8 shown in the caption of Label12, Text13 to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Simplify": reduces the fraction n/d in place, showing the common factor in Text5 and the

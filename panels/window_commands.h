@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two Clear commands. The File menu's Clear also puts back "Calculate" and "Check",

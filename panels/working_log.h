@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working kept for the user: the last 1,000 entries, oldest first, as plain text for the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the set-up scripts: install what is missing, then configure and build.
 
 set -euo pipefail

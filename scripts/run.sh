@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and opens the window.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the window as a screen reader does, over the AT-SPI accessibility bus: finds every
 text field by its accessible name, types through the EditableText interface, presses buttons
 and the two clickable labels through their actions, and reads results and the failure line.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the desktop test scripts: `check WHAT COMMAND...` runs one check; `report_checks`
 # prints "N passed, N failed" and fails if any check did; `work` is a folder removed on exit.
 checks=0 failures=0

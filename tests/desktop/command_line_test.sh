@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program from a terminal with no display, as a user may, and reads its manual page.
 # Usage: command_line_test.sh PROGRAM VERSION MANUAL_PAGE
 set -euo pipefail

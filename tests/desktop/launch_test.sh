@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build and starts it from its menu entry (gio launch runs the Exec line) on a
 # private X server, as a desktop does. Exit status 77: no X server could be started.
 # Usage: launch_test.sh BUILD_DIR APP_ID

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree (cpack -G DEB) and checks what Debian's tools
 # and apt see of it. Usage: package_test.sh BUILD_DIR
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix, checks what a desktop reads there, then runs the
 # README's uninstall word for word, which must leave the prefix empty.
 # Usage: validate_install.sh SOURCE_DIR BUILD_DIR APP_ID

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions alone: any text through TextToDouble and TextToLong, checked against an
 // independent reading of the number grammar.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on each input of its corpus, without the fuzzing engine: in a build
 // without libFuzzer the committed corpus is a test of its own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the procedures of every panel on an in-memory form, in any order and on any text, and
 // checks after each click what must always hold. The input is lines: "Text29=6" types the text
 // after the first = into the field named before it (any other name still picks a field, from

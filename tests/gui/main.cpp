@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests run on Qt's offscreen platform with one large screen, so that they need no
 // display and the window can grow to its largest zoom; their settings go to a scratch folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a person uses it.
 
 #include "app/one_line_label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: the working shown, copied, saved and cleared; the zoom; both remembered.
 
 #include "tests/gui/window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tables of tests/: one row a line, columns separated by "|", "#" lines left out. A typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the behaviour table, run on a form in memory.
 
 #include "panels/procedures.h"

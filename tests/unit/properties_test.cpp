@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number core and the panels against computations that share none of their code: a sieve,
 // std::gcd and std::lcm, floored 64-bit division, printf, and exact rationals in 64 bits.
 
