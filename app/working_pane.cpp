@@ -32,16 +32,17 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 {
     setObjectName("workingPane");
     auto* commands = new QHBoxLayout;
-    const auto addCommand = [this, commands](const QString& caption, auto slot) {
+    const auto addCommand = [this, commands](const char* name, const QString& caption, auto slot) {
         auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, slot);
         commands->addWidget(button);
     };
-    addCommand("Copy All",
+    addCommand("copyAll", "Copy All",
                [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
-    addCommand("Save As…", &WorkingPane::saveAs);
-    addCommand("Clear", &WorkingPane::clearAll);
+    addCommand("saveAs", "Save As…", &WorkingPane::saveAs);
+    addCommand("clearWorking", "Clear", &WorkingPane::clearAll);
     commands->addStretch();
 
     m_view = new QPlainTextEdit(this);

@@ -30,24 +30,18 @@ TEST_F(Working, IsShownSavedAndRememberedAndTheWindowZooms)
     EXPECT_TRUE(working->document()->lastBlock().text().contains(text("n") + "/" + text("d")));
 
     // Saved whole as text or as a page; where nothing can be written, the status line says so.
-    const auto commandAt = [this](const QString& caption) {
-        for (auto* button : pane(window)->findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button->mapTo(&window, button->rect().center());
-        return QPoint();
-    };
     const auto saveTo = [&](const QString& path) {
-        return answerModal<QFileDialog>(
-            [&] { QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, commandAt("Save As…")); },
-            [&](QFileDialog* dialog) {
-                QTest::keyClick(dialog->windowHandle(), Qt::Key_A, Qt::ControlModifier);
-                for (const QChar c : path)
-                    QTest::keyClick(dialog->windowHandle(), c.toLatin1());
-                QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-            });
+        return answerModal<QFileDialog>([&] { click("saveAs"); },
+                                        [&](QFileDialog* dialog) {
+                                            QTest::keyClick(dialog->windowHandle(), Qt::Key_A,
+                                                            Qt::ControlModifier);
+                                            for (const QChar c : path)
+                                                QTest::keyClick(dialog->windowHandle(), c.toLatin1());
+                                            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+                                        });
     };
     QTemporaryDir folder;
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, commandAt("Copy All"));
+    click("copyAll");
     ASSERT_TRUE(saveTo(folder.filePath("working.txt")) && saveTo(folder.filePath("working.html")));
     QFile text(folder.filePath("working.txt")), page(folder.filePath("working.html"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
