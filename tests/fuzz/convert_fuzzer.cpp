@@ -23,10 +23,8 @@ const std::regex numberGrammar(R"([ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]
 
 void check(bool holds, const std::string& text, const char* what)
 {
-    if (!holds) {
-        std::fprintf(stderr, "== \"%s\": %s\n", text.c_str(), what);
-        std::abort();
-    }
+    if (!holds)
+        std::fprintf(stderr, "== \"%s\": %s\n", text.c_str(), what), std::abort();
 }
 
 std::optional<FailureKind> failureOf(auto call)

@@ -95,12 +95,10 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
 
 // No procedure here loops more than some fifteen thousand rounds; a second of processor time
 // means one that never ends, which would otherwise never come back to be checked.
-void setStepLimit(int seconds)
+void setStepLimit(long seconds)
 {
-    static const auto handler = std::signal(SIGVTALRM, [](int) { std::abort(); });
-    (void)handler;
-    itimerval timer{};
-    timer.it_value.tv_sec = seconds;
+    [[maybe_unused]] static const auto handler = std::signal(SIGVTALRM, [](int) { std::abort(); });
+    const itimerval timer{{0, 0}, {seconds, 0}};
     setitimer(ITIMER_VIRTUAL, &timer, nullptr);
 }
 

@@ -19,17 +19,13 @@ struct TableRow {
 
 // The rows of the table of that name in tests/, each with at least `width` columns.
 std::vector<TableRow> tableRows(const std::string& name, std::size_t width);
-
 std::string unescaped(const std::string& text);
+void typeInto(MemoryForm& form, const std::string& typedColumn);
 
-// Types the pairs of a typed column into the form.
-void typeInto(MemoryForm& form, const std::string& typed);
-
-// What one click did, as the behaviour table writes it: "Label36=/" and
-// "DivisionByZero: <message>".
+// What one click did, as the behaviour table writes it.
 struct ClickOutcome {
-    std::string writes;
-    std::string failure;
+    std::string writes; // "Label36=/ Text22=3.5"
+    std::string failure; // "DivisionByZero: <the message>", or empty
 };
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form);

@@ -60,11 +60,10 @@ TEST(LCM, AgreesWithStdLcmAndFailsWhereTheProductOverflowsOrAZeroMeetsNoNegative
                 : std::to_string((a < 0 && b < 0 ? -1 : 1) * std::lcm(a, b));
             ASSERT_EQ(resultOf([&] { return LCM(a, b); }), expected) << a << ", " << b;
         }
-    const std::int32_t pairs[][3]{{46340, 46340, 46340},
-                                  {-46341, 46340, 2147441940},
-                                  {65536, 65536, 0},
-                                  {46341, -46341, 0},
-                                  {-2147483647 - 1, 1, 0}};
+    // clang-format off
+    const std::int32_t pairs[][3]{{46340, 46340, 46340}, {-46341, 46340, 2147441940}, {65536, 65536, 0},
+                                  {46341, -46341, 0}, {-2147483647 - 1, 1, 0}};
+    // clang-format on
     for (const auto& pair : pairs)
         EXPECT_EQ(resultOf([&] { return LCM(pair[0], pair[1]); }),
                   pair[2] ? std::to_string(pair[2]) : "fails");

@@ -16,15 +16,14 @@ namespace {
 
 std::mt19937 random(20261207);
 
-// Types "n=12 d=18" and clicks; D types a random decimal, W a random whole number.
+// Types "n=W d=D" and clicks: D a random decimal, W a random whole number.
 Click clicked(std::string_view control, const std::string& typed, MemoryForm& form)
 {
     std::istringstream pairs(typed);
     for (std::string pair; pairs >> pair;) {
-        const std::string name = pair.substr(0, pair.find('=')), text = pair.substr(name.size() + 1);
         const int n = static_cast<int>(random() % 199999) - 99999;
-        const std::string drawn = text == "D" ? DoubleToText(n / 100.0) : std::to_string(n % 120);
-        form.type(*fieldNamed(name), text == "D" || text == "W" ? drawn : text);
+        form.type(*fieldNamed(pair.substr(0, pair.find('='))),
+                  pair.ends_with("=D") ? DoubleToText(n / 100.0) : std::to_string(n % 120));
     }
     return runClick(*procedureFor(control), form);
 }
