@@ -7,6 +7,7 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.support.ui import WebDriverWait
 
 site, single, rows_file, axe, about_h = sys.argv[1:]
+pathlib.Path(site, "index.html").exists() or sys.exit(77)  # skipped: there is no page built
 single = pathlib.Path(single).resolve().as_uri()
 http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
 server = http.server.ThreadingHTTPServer(
