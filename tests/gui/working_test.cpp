@@ -13,11 +13,9 @@
 namespace vorantis {
 namespace {
 
-using Working = Window;
-
 QWidget* pane(MainWindow& shown) { return shown.findChild<QWidget*>("workingPane"); }
 
-TEST_F(Working, IsShownSavedAndRememberedAndTheWindowZooms)
+TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
 {
     ASSERT_EQ(pane(window), nullptr); // a first start makes no pane
     const int actualWidth = window.width();
