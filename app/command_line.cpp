@@ -42,11 +42,18 @@ QStringList arguments(int argc, char* argv[])
 }
 
 // Without a display Qt aborts with a message about plugins; one plain line serves better.
+// The X11 and Wayland platforms need a server; any other (offscreen, vnc, ...) draws for itself.
 bool hasDisplay(const QCommandLineParser& parser)
 {
-    return parser.isSet("platform") || parser.isSet("display") ||
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString platform =
+        parser.isSet("platform") ? parser.value("platform") : qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet("display");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platform.isEmpty())
+        return x11 || wayland;
+    if (platform.startsWith("xcb"))
+        return x11;
+    return !platform.startsWith("wayland") || wayland;
 }
 
 void print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text), stream); }

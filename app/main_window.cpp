@@ -115,6 +115,8 @@ void MainWindow::showWorking(bool shown)
     }
     if (m_pane)
         m_pane->setVisible(shown);
+    if (shown)
+        zoomTo(m_view.zoom); // the pane may leave too little room for the zoom
     const QSignalBlocker quiet(m_workingAction);
     m_workingAction->setChecked(shown);
     m_view.working = shown;
@@ -143,7 +145,9 @@ bool MainWindow::fitsScreenAt(int percent) const
         return true;
     // Everything but the menu bar grows with the zoom, so this errs on the side of fitting; a
     // window not shown yet has no frame, for which a title bar and borders are allowed.
-    const QSize now = isVisible() ? frameGeometry().size() : sizeHint() + QSize(16, 48);
+    layout()->activate();
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(16, 48);
+    const QSize now = sizeHint() + frame;
     const QSize then = now * (double(percent) / m_surface->zoom());
     return shownOn->availableGeometry().width() >= then.width() &&
         shownOn->availableGeometry().height() >= then.height();

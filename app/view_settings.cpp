@@ -14,22 +14,28 @@ QSettings store() { return QSettings(QSettings::NativeFormat, QSettings::UserSco
 ViewSettings readViewSettings()
 {
     ViewSettings settings;
-    const QSettings stored = store();
-    if (stored.status() != QSettings::NoError)
-        return settings;
-    settings.working = stored.value("view/working", false).toBool();
-    bool number = false;
-    const int zoom = stored.value("view/zoom", 100).toInt(&number);
-    if (number && zoom >= ViewSettings::smallestZoom && zoom <= ViewSettings::largestZoom &&
-        zoom % ViewSettings::zoomStep == 0)
-        settings.zoom = zoom;
+    bool sound = true;
+    {
+        const QSettings stored = store();
+        const QString working = stored.value("view/working", "false").toString();
+        bool number = false;
+        const int zoom = stored.value("view/zoom", 100).toInt(&number);
+        sound = stored.status() == QSettings::NoError && (working == "true" || working == "false") &&
+            number && zoom >= ViewSettings::smallestZoom && zoom <= ViewSettings::largestZoom &&
+            zoom % ViewSettings::zoomStep == 0;
+        if (sound)
+            settings = {working == "true", zoom};
+    }
+    // A file that cannot be read or makes no sense is written anew, as a first start has it.
+    if (!sound)
+        writeViewSettings(settings);
     return settings;
 }
 
 void writeViewSettings(const ViewSettings& settings)
 {
     {
-        // QSettings will not write over a file it could not read: it goes first.
+        // QSettings keeps what it could not read and writes it back: the file goes first.
         const QSettings stored = store();
         if (stored.status() != QSettings::NoError)
             QFile::remove(stored.fileName());

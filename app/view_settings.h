@@ -16,6 +16,7 @@ struct ViewSettings {
     static constexpr int zoomStep = 25;
 };
 
+// A file that cannot be read or makes no sense is written anew with what a first start has.
 ViewSettings readViewSettings();
 
 // Writes the settings anew, over a file that could not be read.

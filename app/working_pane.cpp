@@ -23,7 +23,10 @@ constexpr int lines = 8; // of entries on view
 // line after it, so that the view's paragraph limit is the log's entry limit.
 QString paragraphOf(const std::string& entry)
 {
-    return QString::fromStdString(entry).replace('\n', QChar::LineSeparator) + QChar::LineSeparator;
+    return QString::fromStdString(entry)
+               .replace('\n', QChar::LineSeparator)
+               .replace(QChar::ParagraphSeparator, QChar::LineSeparator) +
+        QChar::LineSeparator;
 }
 
 } // namespace

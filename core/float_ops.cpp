@@ -26,14 +26,18 @@ double checkedSubtract(double left, double right) { return checkedResult(left - 
 
 double checkedMultiply(double left, double right) { return checkedResult(left * right, left, "×", right); }
 
+Failure divisionByZero(double left, std::string_view divisorName)
+{
+    const std::string divisor = divisorName.empty() ? "the divisor" : std::string(divisorName);
+    if (left == 0)
+        return Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
+    return Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
+}
+
 double checkedDivide(double left, double right, std::string_view divisorName)
 {
-    if (right == 0) {
-        const std::string divisor = divisorName.empty() ? "the divisor" : std::string(divisorName);
-        if (left == 0)
-            throw Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
-        throw Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
-    }
+    if (right == 0)
+        throw divisionByZero(left, divisorName);
     return checkedResult(left / right, left, "÷", right);
 }
 

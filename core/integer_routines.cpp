@@ -71,7 +71,7 @@ std::int32_t smallestFactor(std::int32_t number, std::string_view name)
 
 bool IsPrime(std::int32_t number, std::string_view name)
 {
-    // Asked first, so a negative number fails as before.
+    // Asked first: a negative number fails at its square root, before any other test.
     const std::int32_t factor = smallestFactor(number, name);
     // Neither 0 nor 1 is prime (nor composite); the trial division alone would say prime.
     return number >= 2 && factor == number;
@@ -101,16 +101,17 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
     }
 
     // Both arguments 0 or more, or one of them 0: this loop ends within a few dozen rounds
-    // (Euclid's algorithm), or divides by zero when b reaches 0 first.
+    // (Euclid's algorithm), or reaches a divisor of 0 first, which fails naming the 0.
     std::int32_t a = n1;
     std::int32_t b = n2;
     do {
         if (a < b)
             std::swap(a, b);
         if (b == 0) // reached only when n1 or n2 is 0
-            throw Failure(FailureKind::DivisionByZero,
-                          (n1 == 0 ? named(n1Name, 0) : named(n2Name, 0)) +
-                              " as a whole number, and 0 has no least common multiple");
+            throw Failure(
+                FailureKind::DivisionByZero,
+                (n1 == 0 ? named(n1Name, 0) : named(n2Name, 0)) +
+                    " as a whole number, and a least common multiple is found only for numbers other than 0");
         a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
     return p / b;

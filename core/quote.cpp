@@ -43,7 +43,12 @@ std::string quoted(std::string_view text)
             shown += "…";
             i = characters.size() - kept;
         }
-        shown += characters[i];
+        // The line and paragraph separators of Unicode break a line as \n does; the other
+        // control characters beyond ASCII (U+0080 to U+009F) are marked as the ones below it.
+        const std::string& c = characters[i];
+        shown += c == "\u2028" || c == "\u2029" || c == "\u0085"                         ? "¶"
+            : c.size() == 2 && c[0] == '\xc2' && static_cast<unsigned char>(c[1]) < 0xa0 ? "◌"
+                                                                                         : c;
     }
     return shown + "\"";
 }

@@ -2,9 +2,9 @@
 #pragma once
 
 // How a message shows a text the user typed: in quotes, on one line, short. A text longer than
-// 24 characters keeps its start and its end around "…"; a line break shows as ¶, a tab as →,
-// any other control character (a NUL among them) as ◌, so nothing in it can break the
-// message over lines or cut it short.
+// 24 characters keeps its start and its end around "…"; a line break (Unicode's separators
+// too) shows as ¶, a tab as →, any other control character (a NUL among them) as ◌, so nothing
+// in it can break the message over lines or cut it short.
 
 #include <string>
 #include <string_view>

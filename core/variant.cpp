@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
+#include "core/float_ops.h"
 
 #include <cmath>
 
@@ -68,12 +69,8 @@ Variant division(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    if (r == 0) {
-        const std::string divisor = right.name().empty() ? "the divisor" : std::string(right.name());
-        if (l == 0)
-            throw Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
-        throw Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
-    }
+    if (r == 0)
+        throw divisionByZero(l, right.name());
     return finiteResult(l / r, left, "÷", right);
 }
 

@@ -60,7 +60,7 @@ private:
     explicit Variant(Value value) : m_value(std::move(value)) { }
 
     Value m_value;
-    std::string_view m_name;
+    std::string m_name;
 };
 
 // The runtime's Variant arithmetic: the result is a double; a division by zero, 0 / 0

@@ -22,6 +22,8 @@ std::string_view controlName(Label label)
     return names[static_cast<std::size_t>(label)];
 }
 
+#undef VORANTIS_NAME
+
 std::optional<Field> fieldNamed(std::string_view name)
 {
     for (const Field field : allFields)

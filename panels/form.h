@@ -36,6 +36,10 @@ enum class Label { VORANTIS_LABELS(VORANTIS_ENUMERATOR) };
 inline constexpr std::array allFields{VORANTIS_FIELDS(VORANTIS_FIELD)};
 inline constexpr std::array allLabels{VORANTIS_LABELS(VORANTIS_LABEL)};
 
+#undef VORANTIS_ENUMERATOR
+#undef VORANTIS_FIELD
+#undef VORANTIS_LABEL
+
 // The control name, as the window and its tests know it.
 std::string_view controlName(Field field);
 std::string_view controlName(Label label);

@@ -50,7 +50,7 @@ Variant rewriteOverCommonDenominator(Form& form)
 // a x b / lcm(a, b) since LCM is the program's one whole-number routine for it.
 void reduceResult(Form& form)
 {
-    // A zero result is in lowest terms over 1; LCM, which would divide by zero on it, is
+    // A zero result is in lowest terms over 1; LCM, which fails on a 0, is
     // not asked.
     const double denominatorValue = numberIn(form, Field::Text34);
     if (numberIn(form, Field::Text33) == 0 && denominatorValue != 0) {

@@ -23,7 +23,7 @@ inline std::int32_t multipleOfTerms(const Form& form)
 }
 
 // 0 over anything else is 0/1, with the whole denominator as the common factor; LCM, which
-// divides by zero on a 0, is not asked. Writes what the reduction writes, with Text6 (the
+// fails on a 0, is not asked. Writes what the reduction writes, with Text6 (the
 // multiple of a number and 0 is 0) where `multipleFirst` puts it: before d and n, or after.
 inline bool reducedZero(Form& form, bool multipleFirst)
 {

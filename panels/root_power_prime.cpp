@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/integer_routines.h"
+#include "core/quote.h"
 
 #include <cmath>
 #include <cstdint>
@@ -39,8 +40,8 @@ double power(double base, double exponent)
     const double result = std::pow(base, exponent);
     if (std::isinf(result))
         throw Failure(FailureKind::OutOfRange,
-                      DoubleToText(base) + " to the power " + DoubleToText(exponent) +
-                          " is too large a number");
+                      shown(Field::Text13, base) + ", and " + DoubleToText(base) + " to the power " +
+                          DoubleToText(exponent) + " is too large a number");
     return result;
 }
 
@@ -67,7 +68,8 @@ void Label17_Click(Form& form)
     const double value = numberIn(form, Field::Text9);
     if (value != std::trunc(value))
         throw Failure(FailureKind::InvalidOperation,
-                      shown(Field::Text9, value) + ", and only a whole number is prime or composite");
+                      std::string(fieldName(Field::Text9)) + ", " + quoted(form.text(Field::Text9)) +
+                          ", is no whole number, and only a whole number is prime or composite");
     const std::int32_t number = wholeIn(form, Field::Text9);
     const bool prime = IsPrime(number, fieldName(Field::Text9));
     if (number < 2) {

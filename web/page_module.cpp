@@ -9,15 +9,23 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdio>
 #include <string>
 
 namespace vorantis {
 namespace {
 
-std::string quoted(std::string_view text)
+// A JSON string: quotes and backslashes escaped, control characters as \u00XX.
+std::string jsonString(std::string_view text)
 {
     std::string json = "\"";
     for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            json += escape;
+            continue;
+        }
         if (c == '"' || c == '\\')
             json += '\\';
         json += c;
@@ -43,14 +51,15 @@ std::string_view kindName(ControlKind kind)
 std::string rowJson(const ControlRow& row)
 {
     const TwipRect& r = row.rect;
-    return "{\"name\":" + quoted(row.name) + ",\"kind\":" + quoted(kindName(row.kind)) +
-        ",\"caption\":" + quoted(row.caption) + ",\"rect\":[" + std::to_string(r.left) + "," +
+    return "{\"name\":" + jsonString(row.name) + ",\"kind\":" + jsonString(kindName(row.kind)) +
+        ",\"caption\":" + jsonString(row.caption) + ",\"rect\":[" + std::to_string(r.left) + "," +
         std::to_string(r.top) + "," + std::to_string(r.width) + "," + std::to_string(r.height) +
         "],\"tabIndex\":" + std::to_string(row.tabIndex) +
         ",\"fontPoints\":" + std::to_string(row.fontPoints) + ",\"bold\":" + (row.bold ? "true" : "false") +
-        ",\"hidden\":" + (row.startsHidden ? "true" : "false") + ",\"spokenName\":" + quoted(row.spokenName) +
-        ",\"enterRuns\":" + quoted(row.enterRuns) + ",\"hint\":" + quoted(row.hint) +
-        ",\"runs\":" + (procedureFor(row.name) ? "true" : "false") + "}";
+        ",\"hidden\":" + (row.startsHidden ? "true" : "false") +
+        ",\"spokenName\":" + jsonString(row.spokenName) + ",\"enterRuns\":" + jsonString(row.enterRuns) +
+        ",\"hint\":" + jsonString(row.hint) + ",\"runs\":" + (procedureFor(row.name) ? "true" : "false") +
+        "}";
 }
 
 } // namespace
@@ -68,7 +77,7 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_window()
             rows += (rows.empty() ? "" : ",") + rowJson(row);
         return "{\"twipsPerPixel\":" + std::to_string(twipsPerPixel) +
             ",\"width\":" + std::to_string(clientWidthTwips) +
-            ",\"height\":" + std::to_string(clientHeightTwips) + ",\"about\":" + quoted(aboutMessage) +
+            ",\"height\":" + std::to_string(clientHeightTwips) + ",\"about\":" + jsonString(aboutMessage) +
             ",\"controls\":[" + rows + "]}";
     }();
     return json.c_str();

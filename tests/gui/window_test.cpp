@@ -112,7 +112,8 @@ TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
 // A caption in the default font, and a heading, fits its place at every zoom.
 TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
 {
-    for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier))
+    for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier)) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() == 8 * zoom; }, 2000)) << zoom;
         for (auto* widget : window.centralWidget()->findChildren<QWidget*>()) {
             const ControlRow* row = controlRow(widget->objectName().toStdString());
             if (!row || row->caption.empty() || (row->fontPoints != 0 && row->fontPoints != 9.75))
@@ -128,6 +129,7 @@ TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
                         needed <= (button ? widget->width() : widget->height()))
                 << row->name << " at " << zoom;
         }
+    }
 }
 
 TEST_F(Window, FileMenuClearsShowsAboutTwiceAndExits)

@@ -64,7 +64,7 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
     choose("view", "working");
     EXPECT_FALSE(working->isVisible());
 
-    // A settings file that makes no sense is ignored: the window starts as at a first start.
+    // A settings file that makes no sense is ignored and written anew, as at a first start.
     QFile settings(
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis").fileName());
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
@@ -74,6 +74,7 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
     corrupt.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&corrupt));
     EXPECT_TRUE(pane(corrupt) == nullptr && corrupt.width() == actualWidth);
+    EXPECT_EQ(QSettings(settings.fileName(), QSettings::IniFormat).value("view/zoom"), 100); // written anew
 }
 
 } // namespace
