@@ -54,7 +54,7 @@ def click(name):  # at the middle of what a person aims at: a button, or a label
 
 def pairs(column):
     escapes = {"s": " ", "n": "\n", "t": "\t", "0": "\0", "\\": "\\"}
-    return [re.sub(r"\\(.)", lambda m: escapes[m[1]], item).split("=", 1) for item in column.split()]
+    return [re.sub(r"\\(.)", lambda m: escapes[m[1]], item).split("=", 1) for item in column.split(" ") if item]
 
 
 def run_rows(url):
