@@ -7,6 +7,7 @@
 #include "core/integer_routines.h"
 #include "tests/support/tables.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +17,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <numeric>
+#include <optional>
 #include <random>
+
+#include <sys/wait.h>
 
 namespace vorantis::testing {
 namespace {
@@ -85,16 +90,60 @@ TEST(Divide, GivesTheFlooredQuotientAndTheRemainderWithTheDivisorsSign)
         }
 }
 
-// printf's "%.15G" is the number form, and a "%.17G" text reads back as its own double, even
-// where the user's locale writes a decimal comma.
-TEST(NumberText, AgreesWithPrintfBothWaysInEveryLocale)
+// Puts back the process's locale and LOCPATH however the test that holds it ends, so that
+// a failed assertion cannot leave a comma locale to the tests after it.
+class LocaleGuard {
+public:
+    LocaleGuard() : m_locale(std::setlocale(LC_ALL, nullptr))
+    {
+        if (const char* path = std::getenv("LOCPATH"))
+            m_locPath = path;
+    }
+    LocaleGuard(const LocaleGuard&) = delete;
+    LocaleGuard& operator=(const LocaleGuard&) = delete;
+    ~LocaleGuard()
+    {
+        if (m_locPath)
+            setenv("LOCPATH", m_locPath->c_str(), 1);
+        else
+            unsetenv("LOCPATH");
+        std::setlocale(LC_ALL, m_locale.c_str());
+    }
+
+private:
+    std::string m_locale;
+    std::optional<std::string> m_locPath;
+};
+
+// Switches the process to German, whose decimal mark is a comma. A machine that has the
+// locale's sources but no German locale built (a bare one has only C and POSIX) gets one
+// built into a folder of the test's own.
+::testing::AssertionResult switchToACommaLocale()
 {
-    const std::string locale = std::setlocale(LC_ALL, nullptr);
-    const std::string folder = ::testing::TempDir() + "vorantis-locales"; // where none is installed
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") &&
-        std::system(("localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1").c_str()) >= 0)
-        setenv("LOCPATH", folder.c_str(), 1);
-    ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8")) << "no locale with a comma decimal mark";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        return ::testing::AssertionSuccess();
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "vorantis-locales";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return ::testing::AssertionFailure() << "cannot make " << folder << ": " << error.message();
+    setenv("LOCPATH", folder.c_str(), 1);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) // built by an earlier test of this run
+        return ::testing::AssertionSuccess();
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' 2>&1";
+    const int status = std::system(command.c_str());
+    // localedef's 1 means warnings only: the locale is written all the same.
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return ::testing::AssertionFailure() << "`" << command << "` ended with status " << status;
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        return ::testing::AssertionFailure() << "the locale built into " << folder << " does not load";
+    return ::testing::AssertionSuccess();
+}
+
+// 200,000 doubles, half of them near the plain range, written and read back.
+void numberTextsAgreeWithPrintf()
+{
     std::mt19937_64 random(1);
     for (int i = 0; i < 200000; ++i) {
         const double value = i % 2 ? std::ldexp(double(random() >> 11), int(random() % 90) - 78) // near plain
@@ -109,13 +158,38 @@ TEST(NumberText, AgreesWithPrintfBothWaysInEveryLocale)
         ASSERT_EQ(DoubleToText(value), value == 0 ? "0" : shown) << exact;
         ASSERT_EQ(TextToDouble(exact), value) << exact;
     }
-    std::setlocale(LC_ALL, locale.c_str());
+}
+
+// printf's "%.15G" is the number form, and a "%.17G" text reads back as its own double, even
+// where the user's locale writes a decimal comma.
+TEST(NumberText, AgreesWithPrintfBothWaysInEveryLocale)
+{
+    {
+        const LocaleGuard guard;
+        ASSERT_TRUE(switchToACommaLocale());
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+        ASSERT_NO_FATAL_FAILURE(numberTextsAgreeWithPrintf());
+    }
     EXPECT_EQ(DoubleToText(999999999999999.5) + " " + DoubleToText(100000000000000.5),
               "1E+15 100000000000000");
     const char* const ties[][2]{
         {"-3.5", "-4"}, {"2.5", "2"}, {"0.49999999999999994", "0"}, {"2147483647.5", "fails"}};
     for (const auto& tie : ties)
         EXPECT_EQ(resultOf([&] { return TextToLong(tie[0]); }), tie[1]) << tie[0];
+}
+
+TEST(NumberText, AFailureInACommaLocaleLeavesTheLocaleAsItWas)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    EXPECT_FATAL_FAILURE(
+        {
+            const LocaleGuard guard;
+            ASSERT_TRUE(switchToACommaLocale());
+            FAIL() << "a failure in German";
+        },
+        "a failure in German");
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before);
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
 }
 
 // Exact rationals in 64 bits: the fraction panels' results in lowest terms, or the failure
