@@ -2,6 +2,7 @@
 #include "panels/form.h"
 
 #include "core/convert.h"
+#include "core/failure.h"
 #include "layout/control_table.h"
 
 #include <string>
@@ -47,5 +48,12 @@ std::string_view fieldName(Field field)
 double numberIn(const Form& form, Field field) { return TextToDouble(form.text(field), fieldName(field)); }
 
 std::int32_t wholeIn(const Form& form, Field field) { return TextToLong(form.text(field), fieldName(field)); }
+
+void requireDenominator(const Form& form, Field denominator)
+{
+    if (numberIn(form, denominator) == 0)
+        throw Failure(FailureKind::DivisionByZero,
+                      std::string(fieldName(denominator)) + " is 0, and a fraction cannot have 0 as its denominator");
+}
 
 } // namespace vorantis

@@ -74,4 +74,9 @@ inline Variant fieldVariant(const Form& form, Field field)
 double numberIn(const Form& form, Field field);
 std::int32_t wholeIn(const Form& form, Field field);
 
+// Fails where the field, the denominator of a fraction, reads as 0: such a fraction has no
+// value, which the pupil is told in those words rather than through the routine that would
+// stumble on the 0 later.
+void requireDenominator(const Form& form, Field denominator);
+
 } // namespace vorantis

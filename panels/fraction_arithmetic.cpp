@@ -2,6 +2,7 @@
 #include "panels/fraction_arithmetic.h"
 
 #include "core/convert.h"
+#include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
 
@@ -32,6 +33,8 @@ Variant rewriteOverCommonDenominator(Form& form)
 {
     const std::int32_t second = wholeIn(form, Field::Text32);
     const std::int32_t first = wholeIn(form, Field::Text30);
+    requireDenominator(form, Field::Text30);
+    requireDenominator(form, Field::Text32);
     const Variant common =
         Variant::longInteger(LCM(first, second, fieldName(Field::Text30), fieldName(Field::Text32)));
 
@@ -46,11 +49,21 @@ Variant rewriteOverCommonDenominator(Form& form)
     return common;
 }
 
+// A product or quotient of a fraction over 0 has no value, whatever the result's terms
+// became; it stops before the reduction could show a zero result as an answer.
+void requireFractions(const Form& form, bool dividing)
+{
+    requireDenominator(form, Field::Text30);
+    requireDenominator(form, Field::Text32);
+    if (dividing && numberIn(form, Field::Text31) == 0)
+        throw Failure(FailureKind::DivisionByZero, "the second fraction is 0, and no number can be divided by 0");
+}
+
 // Divides numerator and denominator by their greatest common divisor, found as
 // a x b / lcm(a, b) since LCM is the program's one whole-number routine for it.
 void reduceResult(Form& form)
 {
-    // A zero result is in lowest terms over 1; LCM, which fails on a 0, is
+    // A zero result of two fractions is in lowest terms over 1; LCM, which fails on a 0, is
     // not asked.
     const double denominatorValue = numberIn(form, Field::Text34);
     if (numberIn(form, Field::Text33) == 0 && denominatorValue != 0) {
@@ -128,6 +141,7 @@ void multifrac_Click(Form& form)
     begin(form, "*");
     form.setText(Field::Text34, DoubleToText(productOf(form, Field::Text30, Field::Text32)));
     form.setText(Field::Text33, DoubleToText(productOf(form, Field::Text29, Field::Text31)));
+    requireFractions(form, false);
     reduceResult(form);
 }
 
@@ -137,6 +151,7 @@ void divfrac_Click(Form& form)
     begin(form, "/");
     form.setText(Field::Text33, DoubleToText(productOf(form, Field::Text29, Field::Text32)));
     form.setText(Field::Text34, DoubleToText(productOf(form, Field::Text30, Field::Text31)));
+    requireFractions(form, true);
     reduceResult(form);
 }
 

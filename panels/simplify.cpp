@@ -10,6 +10,7 @@ void simp_Click(Form& form)
 {
     const std::int32_t numerator = wholeIn(form, Field::n);
     const std::int32_t denominator = wholeIn(form, Field::d);
+    requireDenominator(form, Field::d);
     if (reduction::reducedZero(form, false))
         return;
     reduction::writeCommonFactor(form, LCM(denominator, numerator, fieldName(Field::d), fieldName(Field::n)));
