@@ -4,10 +4,10 @@
 #include "app/one_line_label.h"
 #include "app/surface.h"
 #include "app/working_pane.h"
-#include "panels/about.h"
+#include "layout/about.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
-#include "panels/working.h"
+#include "working/explain.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,12 +8,12 @@
 //        core converts texts and computes (core/), throwing Failure at a failing step, which
 //        runClick catches and turns into "<panel>: <what went wrong>"
 //     -> the status line shows that line (or clears), and the working log gets the click's
-//        entry, explained from what it read and wrote (panels/working.h).
+//        entry, explained from what it read and wrote (working/explain.h).
 // What a procedure wrote before it failed stays on view; the window always goes on.
 
 #include "app/view_settings.h"
 #include "app/widget_form.h"
-#include "panels/working_log.h"
+#include "working/log.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/working_pane.h"
 
-#include "panels/working_log.h"
+#include "working/log.h"
 
 #include <QBoxLayout>
 #include <QClipboard>

@@ -103,7 +103,7 @@ double TextToDouble(std::string_view text, std::string_view name)
         throw Failure(FailureKind::NotANumber,
                       name.empty() ? "an empty text is not a number" : std::string(name) + " is empty");
     // The program writes an infinite result so; read back, it is a number too large to work with.
-    if (number == "Infinity" || number == "-Infinity")
+    if (isInfinityText(number))
         throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
     if (!isNumberText(number))
         throw Failure(FailureKind::NotANumber,
@@ -123,6 +123,8 @@ std::int32_t TextToLong(std::string_view text, std::string_view name)
 }
 
 std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value)); }
+
+bool isInfinityText(std::string_view text) { return text == "Infinity" || text == "-Infinity"; }
 
 std::string DoubleToText(double value)
 {

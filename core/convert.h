@@ -31,4 +31,7 @@ std::string LongToText(std::int32_t value);
 std::string IntegerToText(std::int16_t value);
 std::string BooleanToText(bool value);
 
+// Whether the text is one DoubleToText writes for an infinite value.
+bool isInfinityText(std::string_view text);
+
 } // namespace vorantis

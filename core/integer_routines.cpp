@@ -77,6 +77,17 @@ bool IsPrime(std::int32_t number, std::string_view name)
     return number >= 2 && factor == number;
 }
 
+std::int32_t wholeSquareRoot(std::int32_t number)
+{
+    // The double root is within one of the whole one; the 64-bit squares settle which.
+    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(number)));
+    while (root * root > number)
+        --root;
+    while ((root + 1) * (root + 1) <= number)
+        ++root;
+    return static_cast<std::int32_t>(root);
+}
+
 std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
 {
     const auto pair = [&] {

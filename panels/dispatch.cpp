@@ -25,18 +25,18 @@ public:
     void setText(Field field, std::string_view text) override
     {
         m_form.setText(field, text);
-        m_click.writes.emplace_back(controlName(field), text);
+        m_click.writes.push_back({controlName(field), std::string(text)});
     }
     std::string caption(Label label) const override { return m_form.caption(label); }
     void setCaption(Label label, std::string_view caption) override
     {
         m_form.setCaption(label, caption);
-        m_click.writes.emplace_back(controlName(label), caption);
+        m_click.writes.push_back({controlName(label), std::string(caption)});
     }
     void setVisible(Label label, bool visible) override
     {
         m_form.setVisible(label, visible);
-        m_click.writes.emplace_back(controlName(label), visible ? "shown" : "hidden");
+        m_click.writes.push_back({controlName(label), visible ? Visibility::shown : Visibility::hidden});
     }
 
 private:

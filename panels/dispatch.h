@@ -2,8 +2,10 @@
 #pragma once
 
 // A click as every front end runs it: the procedure runs on the form, and a failure becomes
-// the one line the user reads. This is the only place where a failure is caught. The click
-// also keeps what it saw and did, from which its working is explained.
+// the one line the user reads. This is the one place where a procedure's failure is caught
+// (the working, which asks the core about texts that may be no numbers, catches the answers
+// to its own questions). The click also keeps what it saw and did, from which its working is
+// explained.
 
 #include "core/failure.h"
 #include "panels/form.h"
@@ -12,7 +14,7 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <utility>
+#include <variant>
 #include <vector>
 
 namespace vorantis {
@@ -26,11 +28,20 @@ struct FormState {
     const std::string& operator[](Label label) const { return captions[static_cast<std::size_t>(label)]; }
 };
 
+enum class Visibility { hidden, shown };
+
+// One write of a procedure, in the order it made them: a field's text, a label's caption, or
+// whether a label is shown.
+struct Write {
+    std::string_view control;
+    std::variant<std::string, Visibility> value;
+};
+
 struct Click {
     const Procedure* procedure;
     FormState before;
     FormState after;
-    std::vector<std::pair<std::string_view, std::string>> writes; // control, value ("shown" / "hidden")
+    std::vector<Write> writes;
     std::string failure; // empty when the procedure ran to its end, else "<panel>: <what went wrong>"
     std::optional<FailureKind> kind; // of a failure of the arithmetic
 };

@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
+#include "core/float_ops.h"
 #include "layout/control_table.h"
 
 #include <string>
@@ -49,11 +50,18 @@ double numberIn(const Form& form, Field field) { return TextToDouble(form.text(f
 
 std::int32_t wholeIn(const Form& form, Field field) { return TextToLong(form.text(field), fieldName(field)); }
 
+double fractionIn(const Form& form, Field numerator, Field denominator)
+{
+    const double top = numberIn(form, numerator);
+    return checkedDivide(top, numberIn(form, denominator), fieldName(denominator));
+}
+
 void requireDenominator(const Form& form, Field denominator)
 {
     if (numberIn(form, denominator) == 0)
         throw Failure(FailureKind::DivisionByZero,
-                      std::string(fieldName(denominator)) + " is 0, and a fraction cannot have 0 as its denominator");
+                      std::string(fieldName(denominator)) +
+                          " is 0, and a fraction cannot have 0 as its denominator");
 }
 
 } // namespace vorantis

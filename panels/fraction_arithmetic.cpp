@@ -56,7 +56,8 @@ void requireFractions(const Form& form, bool dividing)
     requireDenominator(form, Field::Text30);
     requireDenominator(form, Field::Text32);
     if (dividing && numberIn(form, Field::Text31) == 0)
-        throw Failure(FailureKind::DivisionByZero, "the second fraction is 0, and no number can be divided by 0");
+        throw Failure(FailureKind::DivisionByZero,
+                      "the second fraction is 0, and no number can be divided by 0");
 }
 
 // Divides numerator and denominator by their greatest common divisor, found as
@@ -90,12 +91,6 @@ void showResult(Form& form, const Variant& commonDenominator)
     reduceResult(form);
 }
 
-double fractionValue(const Form& form, Field numeratorField, Field denominatorField)
-{
-    const double numerator = numberIn(form, numeratorField);
-    return checkedDivide(numerator, numberIn(form, denominatorField), fieldName(denominatorField));
-}
-
 double differenceOf(const Form& form, Field leftField, Field rightField)
 {
     const double left = numberIn(form, leftField);
@@ -125,8 +120,8 @@ void subfrac_Click(Form& form)
     const Variant common = rewriteOverCommonDenominator(form);
     // The numerators carry the magnitude of the difference and Label41 its sign, as a
     // result is written by hand.
-    const double first = fractionValue(form, Field::Text29, Field::Text30);
-    const double second = fractionValue(form, Field::Text31, Field::Text32);
+    const double first = fractionIn(form, Field::Text29, Field::Text30);
+    const double second = fractionIn(form, Field::Text31, Field::Text32);
     if (first < second) {
         form.setText(Field::Text35, DoubleToText(differenceOf(form, Field::Text31, Field::Text29)));
         form.setVisible(Label::Label41, true);

@@ -2,7 +2,7 @@
 // What the page's script calls: the controls to lay out, and a click on one of them.
 
 #include "layout/control_table.h"
-#include "panels/about.h"
+#include "layout/about.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
 #include "web/page_form.h"

@@ -5,6 +5,7 @@
 // column holds `Field=text` pairs whose texts, like a working entry, may hold \s (a blank),
 // \n, \t, \0 and \\.
 
+#include "panels/dispatch.h"
 #include "tests/support/memory_form.h"
 
 #include <string>
@@ -21,6 +22,9 @@ struct TableRow {
 std::vector<TableRow> tableRows(const std::string& name, std::size_t width);
 std::string unescaped(const std::string& text);
 void typeInto(MemoryForm& form, const std::string& typedColumn);
+
+// A write's value as the tables write it: the text, or "shown" / "hidden" for a label.
+std::string valueOf(const Write& write);
 
 // What one click did, as the behaviour table writes it.
 struct ClickOutcome {

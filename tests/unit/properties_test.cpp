@@ -55,6 +55,14 @@ TEST(IsPrime, AgreesWithASieveAndWithTrialDivisionNearTheTop)
     EXPECT_EQ(resultOf([] { return IsPrime(-1); }), "fails");
 }
 
+TEST(WholeSquareRoot, IsTheLargestWholeNumberWhoseSquareFits)
+{
+    for (std::int64_t n : {0LL, 1LL, 2LL, 3LL, 4LL, 99LL, 100LL, 2147395599LL, 2147395600LL, 2147483647LL}) {
+        const std::int64_t root = wholeSquareRoot(std::int32_t(n));
+        EXPECT_TRUE(root * root <= n && (root + 1) * (root + 1) > n) << n << ": " << root;
+    }
+}
+
 // Where a pair has a negative member, the multiple is negative only when both are.
 TEST(LCM, AgreesWithStdLcmAndFailsWhereTheProductOverflowsOrAZeroMeetsNoNegative)
 {

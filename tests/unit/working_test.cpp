@@ -2,8 +2,8 @@
 // The working of a click against the window it explains.
 
 #include "core/convert.h"
-#include "panels/working.h"
-#include "panels/working_log.h"
+#include "working/explain.h"
+#include "working/log.h"
 #include "tests/support/tables.h"
 
 #include <gtest/gtest.h>

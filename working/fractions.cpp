@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/working_panels.h"
+#include "working/explainers.h"
 
-#include "panels/working_reduction.h"
+#include "working/reduction.h"
 
 namespace vorantis::working {
 namespace {
@@ -22,8 +22,7 @@ void explainFromFraction(Entry& entry)
     const auto decimal = entry.written(Field::Text1);
     if (!decimal)
         return;
-    if (*decimal == "Infinity" || *decimal == "-Infinity")
-        entry.add(division + " is beyond the largest number the calculator holds");
+    noteRange(entry, division, *decimal);
     entry.add(fraction(n, d) + " = " + division + " = " + *decimal);
     if (const auto percent = entry.written(Field::Text2)) {
         entry.add(division + " × 100 = " + *percent);
@@ -39,8 +38,7 @@ void explainFromDecimal(Entry& entry)
     const auto n = entry.written(Field::n);
     if (!hundred || !n)
         return;
-    if (*n == "Infinity" || *n == "-Infinity")
-        entry.add(decimal + " × 100 is beyond the largest number the calculator holds");
+    noteRange(entry, decimal + " × 100", *n);
     entry.add(decimal + " × 100 = " + *n + ", so " + decimal + " = " + fraction(*n, *hundred));
     explainFieldReduction(entry, *n, *hundred, 1);
     if (const auto percent = entry.written(Field::Text2))

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/working_entry.h"
+#include "working/entry.h"
 
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/quote.h"
+
+#include <variant>
 
 namespace vorantis::working {
 
@@ -13,9 +15,10 @@ std::string Entry::after(Field field) const { return shown(m_click.after[field])
 
 std::optional<std::string> Entry::written(std::string_view control, int nth) const
 {
-    for (const auto& [written, value] : m_click.writes)
-        if (written == control && nth-- == 0)
-            return value;
+    for (const Write& write : m_click.writes)
+        if (const auto* text = std::get_if<std::string>(&write.value);
+            text && write.control == control && nth-- == 0)
+            return *text;
     return std::nullopt;
 }
 
@@ -30,14 +33,20 @@ std::optional<std::string> Entry::written(Label label, int nth) const
     return written(controlName(label), nth);
 }
 
+std::optional<Visibility> Entry::visibilityWritten(Label label) const
+{
+    std::optional<Visibility> last;
+    for (const Write& write : m_click.writes)
+        if (const auto* visibility = std::get_if<Visibility>(&write.value);
+            visibility && write.control == controlName(label))
+            last = *visibility;
+    return last;
+}
+
 std::string Entry::resultSign() const
 {
     // Every fraction operation hides the sign first; the last write says whether it shows.
-    std::string_view visibility = "hidden";
-    for (const auto& [written, value] : m_click.writes)
-        if (written == controlName(Label::Label41))
-            visibility = value;
-    return visibility == "shown" ? after(Label::Label41) : "";
+    return visibilityWritten(Label::Label41) == Visibility::shown ? after(Label::Label41) : "";
 }
 
 void Entry::about(std::string subject, bool opensFirstLine)
@@ -61,6 +70,14 @@ std::string Entry::text() const
     if (!message.empty())
         text += text.empty() ? m_subject + ": " + message : "\n" + message;
     return text;
+}
+
+void noteRange(Entry& entry, const std::string& operation, const std::string& result, bool exactIsZero)
+{
+    if (isInfinityText(result))
+        entry.add(operation + " is beyond the largest number the calculator holds");
+    else if (result == "0" && !exactIsZero)
+        entry.add(operation + " is closer to 0 than the smallest number the calculator holds");
 }
 
 std::string shown(std::string_view text)

@@ -4,7 +4,7 @@
 // The steps of a fraction brought to lowest terms as the program does it: the least common multiple
 // of the terms from LCM, the common factor as n × d ÷ lcm(n, d), both terms divided by it.
 
-#include "panels/working_entry.h"
+#include "working/entry.h"
 
 #include <optional>
 #include <string>

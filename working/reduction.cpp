@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/working_reduction.h"
+#include "working/reduction.h"
 
 #include "core/convert.h"
 #include "core/failure.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/working_panels.h"
+#include "working/explainers.h"
 
 #include "core/convert.h"
 #include "core/float_ops.h"
@@ -11,15 +11,6 @@
 
 namespace vorantis::working {
 namespace {
-
-// An infinite result, or a 0 where the exact result is not 0, is the double range's doing.
-void noteRange(Entry& entry, const std::string& operation, const std::string& result, bool exactIsZero)
-{
-    if (result == "Infinity" || result == "-Infinity")
-        entry.add(operation + " is beyond the largest number the calculator holds");
-    else if (result == "0" && !exactIsZero)
-        entry.add(operation + " is closer to 0 than the smallest number the calculator holds");
-}
 
 // Why the quotient is the whole number below: said where a sign or a decimal makes it less plain.
 void explainRoundingDown(Entry& entry, const std::string& division, double dividend, double divisor,
@@ -45,7 +36,7 @@ void explainRoundingDown(Entry& entry, const std::string& division, double divid
 void explainClear(Entry& entry)
 {
     // Both Clears hide the minus sign last, once every field is empty.
-    if (!entry.written(Label::Label41))
+    if (!entry.visibilityWritten(Label::Label41))
         return;
     entry.add("Cleared every field and hid the minus sign of the fraction result");
     const std::string captions =
@@ -142,11 +133,7 @@ void explainPrimeTest(Entry& entry)
         entry.add(number + " is prime: its only divisors are 1 and " + number);
     } else if (verdict == "Prime") {
         // The trial division goes at least this far; a divisor above it would pair with one below.
-        auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
-        while (root * root > n)
-            --root;
-        while ((root + 1) * (root + 1) <= n)
-            ++root;
+        const std::int64_t root = wholeSquareRoot(n);
         const std::string next = std::to_string(root + 1);
         entry.add(number + " is prime: " +
                   (root == 2 ? "2 does not divide it"

@@ -26,6 +26,8 @@ public:
     // nothing if it made none.
     std::optional<std::string> written(Field field, int nth = 0) const;
     std::optional<std::string> written(Label label, int nth = 0) const;
+    // Whether the click last showed or hid the label; nothing if it did neither.
+    std::optional<Visibility> visibilityWritten(Label label) const;
     // The minus sign of the fraction result, as the window shows it, or nothing while it is hidden.
     std::string resultSign() const;
     bool failed() const { return !m_click.failure.empty(); }
@@ -45,6 +47,11 @@ private:
     bool m_subjectOpens = false;
     std::vector<std::string> m_lines;
 };
+
+// An infinite result, or a 0 where the exact result is not 0, is the double range's doing: a
+// line says so before the result.
+void noteRange(Entry& entry, const std::string& operation, const std::string& result,
+               bool exactIsZero = true);
 
 // A number's text without the blanks around it; any other text in quotes, on one line.
 std::string shown(std::string_view text);
