@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/dispatch.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace vorantis {
@@ -62,6 +63,18 @@ Click runClick(const Procedure& procedure, Form& form)
     }
     click.after = stateOf(form);
     return click;
+}
+
+std::vector<std::string_view> staleResults(const Click& click)
+{
+    std::vector<std::string_view> stale;
+    if (click.failure.empty())
+        return stale;
+    for (const std::string_view result : click.procedure->results)
+        if (std::none_of(click.writes.begin(), click.writes.end(),
+                         [result](const Write& write) { return write.control == result; }))
+            stale.push_back(result);
+    return stale;
 }
 
 } // namespace vorantis

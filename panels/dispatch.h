@@ -49,4 +49,9 @@ struct Click {
 // Runs the procedure to its end, or to its first failure, whose writes stay.
 Click runClick(const Procedure& procedure, Form& form);
 
+// The results a failed click did not reach: what they show is left from an earlier click,
+// and a front end marks them so, without changing their text (17 ÷ 0 beside an earlier
+// "-4 remainder 3"). Empty for a click that ran to its end.
+std::vector<std::string_view> staleResults(const Click& click);
+
 } // namespace vorantis

@@ -18,25 +18,40 @@ constexpr std::string_view conversionPanel = "Fraction, Decimal, and Percent";
 constexpr std::string_view decimalPanel = "Add, Subtract, Multiply, and Divide";
 constexpr std::string_view fractionPanel = "Multiply, Divide, and Add Fractions";
 
+// The results each shows, where the pupil reads the answer; a field that is also typed into
+// (n and d, which the conversion buttons and Simplify rewrite) is the pupil's own, not only a
+// result.
+constexpr std::span<const std::string_view> none{};
+constexpr std::string_view decimalResult[]{"Text22"};
+constexpr std::string_view divisionResults[]{"Text3", "Text4"};
+constexpr std::string_view rootResult[]{"Label12"};
+constexpr std::string_view powerResult[]{"Text15"};
+constexpr std::string_view primeResult[]{"Label17"};
+constexpr std::string_view fromFractionResults[]{"Text1", "Text2"};
+constexpr std::string_view fromDecimalResults[]{"Text5", "Text6", "Text2"};
+constexpr std::string_view fromPercentResults[]{"Text1", "Text5", "Text6"};
+constexpr std::string_view simplifyResults[]{"Text5", "Text6"};
+constexpr std::string_view fractionResults[]{"Text33", "Text34"};
+
 constexpr std::array table{
-    Procedure{ProcedureId::clear, "clear", "Clear", clear_Click},
-    Procedure{ProcedureId::clear21, "clear21", "Clear", clear21_Click},
-    Procedure{ProcedureId::decadd, "decadd", decimalPanel, decadd_Click},
-    Procedure{ProcedureId::decsub, "decsub", decimalPanel, decsub_Click},
-    Procedure{ProcedureId::decmulti, "decmulti", decimalPanel, decmulti_Click},
-    Procedure{ProcedureId::mecdiv, "mecdiv", decimalPanel, mecdiv_Click},
-    Procedure{ProcedureId::Command3, "Command3", "Int Divide", Command3_Click},
-    Procedure{ProcedureId::Label12, "Label12", "Square Root", Label12_Click},
-    Procedure{ProcedureId::calcsquare, "calcsquare", "Exponents", calcsquare_Click},
-    Procedure{ProcedureId::Label17, "Label17", "Prime or Composite", Label17_Click},
-    Procedure{ProcedureId::fromfrac, "fromfrac", conversionPanel, fromfrac_Click},
-    Procedure{ProcedureId::fromdec, "fromdec", conversionPanel, fromdec_Click},
-    Procedure{ProcedureId::frompercent, "frompercent", conversionPanel, frompercent_Click},
-    Procedure{ProcedureId::simp, "simp", "Simplify", simp_Click},
-    Procedure{ProcedureId::addfrac, "addfrac", fractionPanel, addfrac_Click},
-    Procedure{ProcedureId::subfrac, "subfrac", fractionPanel, subfrac_Click},
-    Procedure{ProcedureId::multifrac, "multifrac", fractionPanel, multifrac_Click},
-    Procedure{ProcedureId::divfrac, "divfrac", fractionPanel, divfrac_Click},
+    Procedure{ProcedureId::clear, "clear", "Clear", clear_Click, none},
+    Procedure{ProcedureId::clear21, "clear21", "Clear", clear21_Click, none},
+    Procedure{ProcedureId::decadd, "decadd", decimalPanel, decadd_Click, decimalResult},
+    Procedure{ProcedureId::decsub, "decsub", decimalPanel, decsub_Click, decimalResult},
+    Procedure{ProcedureId::decmulti, "decmulti", decimalPanel, decmulti_Click, decimalResult},
+    Procedure{ProcedureId::mecdiv, "mecdiv", decimalPanel, mecdiv_Click, decimalResult},
+    Procedure{ProcedureId::Command3, "Command3", "Int Divide", Command3_Click, divisionResults},
+    Procedure{ProcedureId::Label12, "Label12", "Square Root", Label12_Click, rootResult},
+    Procedure{ProcedureId::calcsquare, "calcsquare", "Exponents", calcsquare_Click, powerResult},
+    Procedure{ProcedureId::Label17, "Label17", "Prime or Composite", Label17_Click, primeResult},
+    Procedure{ProcedureId::fromfrac, "fromfrac", conversionPanel, fromfrac_Click, fromFractionResults},
+    Procedure{ProcedureId::fromdec, "fromdec", conversionPanel, fromdec_Click, fromDecimalResults},
+    Procedure{ProcedureId::frompercent, "frompercent", conversionPanel, frompercent_Click, fromPercentResults},
+    Procedure{ProcedureId::simp, "simp", "Simplify", simp_Click, simplifyResults},
+    Procedure{ProcedureId::addfrac, "addfrac", fractionPanel, addfrac_Click, fractionResults},
+    Procedure{ProcedureId::subfrac, "subfrac", fractionPanel, subfrac_Click, fractionResults},
+    Procedure{ProcedureId::multifrac, "multifrac", fractionPanel, multifrac_Click, fractionResults},
+    Procedure{ProcedureId::divfrac, "divfrac", fractionPanel, divfrac_Click, fractionResults},
 };
 
 static_assert(table.size() == procedureCount);

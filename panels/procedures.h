@@ -41,6 +41,7 @@ struct Procedure {
     std::string_view control;
     std::string_view panel;
     void (*run)(Form&);
+    std::span<const std::string_view> results; // the controls where its answer shows
 };
 
 // In the order of their ids.

@@ -83,6 +83,8 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
                 : c == '\\'            ? "\\\\"
                                        : std::string(1, c);
     }
+    for (const std::string_view result : staleResults(click))
+        outcome.stale += (outcome.stale.empty() ? "" : " ") + std::string(result);
     return outcome;
 }
 

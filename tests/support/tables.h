@@ -30,6 +30,7 @@ std::string valueOf(const Write& write);
 struct ClickOutcome {
     std::string writes; // "Label36=/ Text22=3.5"
     std::string failure; // "DivisionByZero: <the message>", or empty
+    std::string stale; // the results a failed click left from before: "Text3 Text4"
 };
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form);
