@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace vorantis {
 namespace {
 
-enum ExitStatus { answered = 0, noDisplay = 1, badCommandLine = 2 };
+enum ExitStatus { answered = 0, notWritten = 1, badCommandLine = 2 };
 
 // The options QApplication and its X11 platform take out of the command line for
 // themselves. This parser runs first, so it must know them to let them through.
@@ -41,22 +43,18 @@ QStringList arguments(int argc, char* argv[])
     return list;
 }
 
-// Without a display Qt aborts with a message about plugins; one plain line serves better.
-// The X11 and Wayland platforms need a server; any other (offscreen, vnc, ...) draws for itself.
-bool hasDisplay(const QCommandLineParser& parser)
-{
-    const QString platform =
-        parser.isSet("platform") ? parser.value("platform") : qEnvironmentVariable("QT_QPA_PLATFORM");
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet("display");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (platform.isEmpty())
-        return x11 || wayland;
-    if (platform.startsWith("xcb"))
-        return x11;
-    return !platform.startsWith("wayland") || wayland;
-}
-
 void print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text), stream); }
+
+// An answer lost to a full disk or a closed file must not pass for one given: the write and the
+// flush are both checked, and what failed is said on stderr.
+ExitStatus answer(const QString& text, const char* what, const QString& program)
+{
+    errno = 0;
+    if (std::fputs(qPrintable(text), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return answered;
+    print(stderr, QString("%1: cannot write the %2: %3\n").arg(program, what, std::strerror(errno)));
+    return notWritten;
+}
 
 } // namespace
 
@@ -84,19 +82,11 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     }
     if (parser.isSet(help)) {
         // Without an application object Qt cannot name the program in its usage line.
-        print(stdout, parser.helpText().replace("<executable_name>", program));
-        return answered;
+        return answer(parser.helpText().replace("<executable_name>", program), "help", program);
     }
     if (parser.isSet(version)) {
-        print(stdout, QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()));
-        return answered;
-    }
-    if (!hasDisplay(parser)) {
-        print(stderr,
-              QString("%1: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
-                      "run it in a desktop session, or on a virtual one: xvfb-run %1\n")
-                  .arg(program));
-        return noDisplay;
+        return answer(QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()), "version",
+                      program);
     }
     return std::nullopt;
 }

@@ -2,14 +2,13 @@
 #include "app/application_identity.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
-
-#include <QApplication>
+#include "app/platform_start.h"
 
 int main(int argc, char* argv[])
 {
     if (const std::optional<int> status = vorantis::answerCommandLine(argc, argv))
         return *status;
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> application = vorantis::startApplication(argc, argv);
     vorantis::identifyApplication();
     vorantis::MainWindow window;
     window.show();

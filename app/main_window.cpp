@@ -14,19 +14,23 @@
 #include <QBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QWindow>
 
 namespace vorantis {
 namespace {
 
 constexpr double statusPoints = 8;
+constexpr int smallestFittedZoom = 50;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_view(readViewSettings())
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
+    const std::optional<ViewSettings> remembered = readViewSettings();
     setObjectName("Vorantis");
     setWindowTitle("Vorantis");
     auto* central = new QWidget(this);
@@ -45,9 +49,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_view(readViewSe
     buildMenu();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    const ViewSettings remembered = m_view;
-    zoomTo(remembered.zoom);
-    showWorking(remembered.working);
+    m_view = remembered.value_or(ViewSettings{});
+    showWorking(m_view.working);
+    if (!remembered)
+        remember(); // a file that cannot be read or makes no sense is written anew
     if (auto* first = m_surface->findChild<QWidget*>("n"))
         first->setFocus();
 }
@@ -76,7 +81,7 @@ void MainWindow::buildMenu()
     m_workingAction->setShortcut(QKeySequence("Ctrl+Shift+W"));
     connect(m_workingAction, &QAction::toggled, this, [this](bool shown) {
         showWorking(shown);
-        writeViewSettings(m_view);
+        remember();
     });
     view->addSeparator();
     const auto addZoom = [this, view](const char* name, const QString& caption, QList<QKeySequence> keys,
@@ -86,14 +91,26 @@ void MainWindow::buildMenu()
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, percent] {
             zoomTo(percent(m_view.zoom));
-            writeViewSettings(m_view);
+            remember();
         });
+        return action;
     };
-    addZoom("zoomIn", "Zoom &In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
-            [](int zoom) { return zoom + ViewSettings::zoomStep; });
-    addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut},
-            [](int zoom) { return zoom - ViewSettings::zoomStep; });
-    addZoom("actualSize", "&Actual Size", {QKeySequence("Ctrl+0")}, [](int) { return 100; });
+    m_zoomIn = addZoom("zoomIn", "Zoom &In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+                       [](int zoom) { return zoom + ViewSettings::zoomStep; });
+    m_zoomOut = addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut},
+                        [](int zoom) { return zoom - ViewSettings::zoomStep; });
+    m_actualSize = addZoom("actualSize", "&Actual Size", {QKeySequence("Ctrl+0")}, [](int) { return 100; });
+    // The window's frame is known only once it is shown: the room for the next step is weighed anew.
+    connect(view, &QMenu::aboutToShow, this, &MainWindow::enableZoomCommands);
+}
+
+void MainWindow::remember()
+{
+    const QString unsaved = writeViewSettings(m_view);
+    if (!unsaved.isEmpty() && !m_unsavedSaid) {
+        m_unsavedSaid = true;
+        m_failure->setCaption(unsaved);
+    }
 }
 
 void MainWindow::run(const Procedure& procedure)
@@ -109,14 +126,13 @@ void MainWindow::showWorking(bool shown)
 {
     if (shown && !m_pane) {
         m_pane = new WorkingPane(m_log, centralWidget());
-        m_pane->setZoom(m_view.zoom);
+        m_pane->setZoom(m_shownZoom);
         connect(m_pane, &WorkingPane::report, m_failure, &OneLineLabel::setCaption);
         centralWidget()->layout()->addWidget(m_pane);
     }
     if (m_pane)
         m_pane->setVisible(shown);
-    if (shown)
-        zoomTo(m_view.zoom); // the pane may leave too little room for the zoom
+    zoomTo(m_view.zoom); // the pane takes room from the zoom, and gives it back
     const QSignalBlocker quiet(m_workingAction);
     m_workingAction->setChecked(shown);
     m_view.working = shown;
@@ -126,8 +142,29 @@ void MainWindow::showWorking(bool shown)
 void MainWindow::zoomTo(int percent)
 {
     percent = std::clamp(percent, ViewSettings::smallestZoom, ViewSettings::largestZoom);
-    while (percent > ViewSettings::smallestZoom && !fitsScreenAt(percent))
+    // Until the window is shown, its screen and frame are not known: it is fitted when shown.
+    // Where the system's own scale (QT_SCALE_FACTOR) leaves no room even for the window's own
+    // size, it is shown smaller than that, down to half: never past the screen's edge.
+    while (isVisible() && percent > smallestFittedZoom && !fitsScreenAt(percent))
         percent -= ViewSettings::zoomStep;
+    m_shownZoom = percent;
+    m_view.zoom = std::max(percent, ViewSettings::smallestZoom);
+    enableZoomCommands();
+}
+
+// A command that can do nothing is disabled, and so is its shortcut.
+void MainWindow::enableZoomCommands()
+{
+    const int zoom = m_shownZoom;
+    m_zoomIn->setEnabled(zoom < ViewSettings::largestZoom &&
+                         (!isVisible() || fitsScreenAt(zoom + ViewSettings::zoomStep)));
+    m_zoomOut->setEnabled(zoom > ViewSettings::smallestZoom);
+    m_actualSize->setEnabled(zoom > ViewSettings::smallestZoom);
+    applyZoom(zoom);
+}
+
+void MainWindow::applyZoom(int percent)
+{
     m_surface->setZoom(percent);
     if (m_pane)
         m_pane->setZoom(percent);
@@ -135,22 +172,58 @@ void MainWindow::zoomTo(int percent)
     QFont font = m_surface->font();
     font.setPointSizeF(statusPoints * percent / 100);
     m_failure->setFont(font);
-    m_view.zoom = percent;
+    // Laid out now, not at the next turn of the event loop, so that every size the window is
+    // measured or laid out from is that of this zoom, whichever zoom came before.
+    if (m_pane)
+        m_pane->layout()->activate();
+    centralWidget()->layout()->activate();
 }
 
-bool MainWindow::fitsScreenAt(int percent) const
+// Lays the window's parts out at the zoom to measure it, so that whether a zoom fits depends on
+// that zoom alone, never on the one it is reached from; the window itself keeps its size, and
+// the caller lays out again at the zoom it keeps. Sizes are in the screen's own units, so a
+// system scale (QT_SCALE_FACTOR, a screen's pixel ratio) counts too.
+bool MainWindow::fitsScreenAt(int percent)
 {
     const QScreen* shownOn = screen();
     if (!shownOn)
         return true;
-    // Everything but the menu bar grows with the zoom, so this errs on the side of fitting; a
-    // window not shown yet has no frame, for which a title bar and borders are allowed.
-    layout()->activate();
-    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(16, 48);
-    const QSize now = sizeHint() + frame;
-    const QSize then = now * (double(percent) / m_surface->zoom());
+    applyZoom(percent);
+    const QSize content = centralWidget()->layout()->totalSizeHint();
+    const QSize status = statusBar()->sizeHint();
+    // A window not framed yet by the window manager is allowed a title bar and borders.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty())
+        frame = QSize(16, 48);
+    const QSize then = QSize(std::max(content.width(), status.width()),
+                             menuBar()->sizeHint().height() + content.height() + status.height()) +
+        frame;
     return shownOn->availableGeometry().width() >= then.width() &&
         shownOn->availableGeometry().height() >= then.height();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Shown, the window knows its screen and its frame; on another screen it is fitted anew.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
+    fitToScreen();
+}
+
+void MainWindow::fitToScreen() { zoomTo(m_view.zoom); }
+
+// A window grown by the zoom or the working moves rather than reach past an edge of the screen.
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!isVisible() || !screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = size() + frameGeometry().size() - geometry().size();
+    const QPoint inside(std::max(room.left(), std::min(pos().x(), room.right() + 1 - frame.width())),
+                        std::max(room.top(), std::min(pos().y(), room.bottom() + 1 - frame.height())));
+    if (inside != pos())
+        move(inside);
 }
 
 QString MainWindow::failureMessage() const { return m_failure->text(); }

@@ -46,15 +46,26 @@ private:
     void run(const Procedure& procedure);
     void showWorking(bool shown);
     void zoomTo(int percent);
-    bool fitsScreenAt(int percent) const;
+    void applyZoom(int percent);
+    bool fitsScreenAt(int percent);
+    void enableZoomCommands();
+    void remember();
+    void fitToScreen();
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     Surface* m_surface = nullptr;
     WorkingPane* m_pane = nullptr; // made when first shown
     OneLineLabel* m_failure = nullptr;
     std::unique_ptr<WidgetForm> m_form;
     WorkingLog m_log;
-    ViewSettings m_view;
+    ViewSettings m_view; // what is remembered: the zoom chosen, from 100 %
+    int m_shownZoom = 100; // below 100 % where the screen has no room for more
     QAction* m_workingAction = nullptr;
+    QAction* m_zoomIn = nullptr;
+    QAction* m_zoomOut = nullptr;
+    QAction* m_actualSize = nullptr;
+    bool m_unsavedSaid = false; // a settings file that cannot be written is said once
 };
 
 } // namespace vorantis

@@ -100,6 +100,8 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
 
 void Surface::setZoom(int percent)
 {
+    if (percent == m_zoom)
+        return;
     m_zoom = percent;
     layOut();
 }

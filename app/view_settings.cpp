@@ -1,48 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/view_settings.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
+
+#include <cerrno>
+#include <cstring>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace vorantis {
 namespace {
 
-QSettings store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis"); }
+// A home is a folder that is there: a HOME left unset, or naming a folder that is gone, must
+// not lead to a made-up one (nor to /, where an account without a home is often pointed).
+bool isHome(const QString& folder)
+{
+    return QDir::isAbsolutePath(folder) && QDir(folder) != QDir::root() && QFileInfo(folder).isDir();
+}
 
 } // namespace
 
-ViewSettings readViewSettings()
+QString viewSettingsPath()
 {
-    ViewSettings settings;
-    bool sound = true;
-    {
-        const QSettings stored = store();
-        const QString working = stored.value("view/working", "false").toString();
-        bool number = false;
-        const int zoom = stored.value("view/zoom", 100).toInt(&number);
-        sound = stored.status() == QSettings::NoError && (working == "true" || working == "false") &&
-            number && zoom >= ViewSettings::smallestZoom && zoom <= ViewSettings::largestZoom &&
-            zoom % ViewSettings::zoomStep == 0;
-        if (sound)
-            settings = {working == "true", zoom};
+    const QString configuration = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(configuration))
+        return configuration + "/vorantis/vorantis.conf";
+    QString home = qEnvironmentVariable("HOME");
+    if (!isHome(home)) {
+        const passwd* account = getpwuid(getuid());
+        home = account ? QString::fromLocal8Bit(account->pw_dir) : QString();
     }
-    // A file that cannot be read or makes no sense is written anew, as a first start has it.
-    if (!sound)
-        writeViewSettings(settings);
-    return settings;
+    return isHome(home) ? home + "/.config/vorantis/vorantis.conf" : QString();
 }
 
-void writeViewSettings(const ViewSettings& settings)
+std::optional<ViewSettings> readViewSettings()
 {
-    {
-        // QSettings keeps what it could not read and writes it back: the file goes first.
-        const QSettings stored = store();
-        if (stored.status() != QSettings::NoError)
-            QFile::remove(stored.fileName());
-    }
-    QSettings stored = store();
-    stored.setValue("view/working", settings.working);
-    stored.setValue("view/zoom", settings.zoom);
+    const QString path = viewSettingsPath();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return ViewSettings{};
+    const QSettings stored(path, QSettings::IniFormat);
+    const QString working = stored.value("view/working", "false").toString();
+    bool number = false;
+    const int zoom = stored.value("view/zoom", 100).toInt(&number);
+    if (stored.status() != QSettings::NoError || (working != "true" && working != "false") || !number ||
+        zoom < ViewSettings::smallestZoom || zoom > ViewSettings::largestZoom ||
+        zoom % ViewSettings::zoomStep)
+        return std::nullopt;
+    return ViewSettings{working == "true", zoom};
+}
+
+QString writeViewSettings(const ViewSettings& settings)
+{
+    const QString path = viewSettingsPath();
+    if (path.isEmpty())
+        return {};
+    // Written whole, in the form QSettings reads, so that nothing the program did not write
+    // (an unknown key, a line it could not read) outlives a new write.
+    const QByteArray content = QString("[view]\nworking=%1\nzoom=%2\n")
+                                   .arg(settings.working ? "true" : "false")
+                                   .arg(settings.zoom)
+                                   .toUtf8();
+    const auto unsaved = [&path](const QString& reason) {
+        return QString("The view settings cannot be saved: %1: %2").arg(path, reason);
+    };
+    errno = 0;
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return unsaved(QString::fromLocal8Bit(std::strerror(errno)));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        return unsaved(file.errorString());
+    return {};
 }
 
 } // namespace vorantis

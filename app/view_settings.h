@@ -5,6 +5,10 @@
 // first start, or a settings file that cannot be read or makes no sense, gives the window as
 // it always opened: no working, 100 %.
 
+#include <QString>
+
+#include <optional>
+
 namespace vorantis {
 
 struct ViewSettings {
@@ -16,10 +20,17 @@ struct ViewSettings {
     static constexpr int zoomStep = 25;
 };
 
-// A file that cannot be read or makes no sense is written anew with what a first start has.
-ViewSettings readViewSettings();
+// The settings file in the account's own configuration folder: $XDG_CONFIG_HOME/vorantis, else
+// .config/vorantis in the home folder, taken from the account where HOME names none. Empty
+// where the account has no home either: the settings are then not kept.
+QString viewSettingsPath();
 
-// Writes the settings anew, over a file that could not be read.
-void writeViewSettings(const ViewSettings& settings);
+// What a first start has where there is no file, and nothing where the file cannot be read or
+// makes no sense, which is then to be written anew.
+std::optional<ViewSettings> readViewSettings();
+
+// Writes the file anew with the program's own keys alone; gives why it cannot be written, or
+// nothing when it was written or there is no place for it.
+QString writeViewSettings(const ViewSettings& settings);
 
 } // namespace vorantis

@@ -26,7 +26,7 @@ build_packages=(cmake make g++ qt6-base-dev fonts-liberation2)
 fuzz_packages=(clang libclang-rt-14-dev)
 web_packages=(cmake make emscripten node-acorn python3 fonts-liberation2)
 test_packages=(googletest libgtest-dev locales
-    xvfb x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+    xvfb xauth x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian man-db
     chromium chromium-driver python3-selenium)
 

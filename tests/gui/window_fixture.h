@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/view_settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,11 +23,7 @@ namespace vorantis {
 
 // The view settings of an earlier test are gone before the window reads them.
 struct FirstStart {
-    FirstStart()
-    {
-        QFile::remove(
-            QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis").fileName());
-    }
+    FirstStart() { QFile::remove(viewSettingsPath()); }
 };
 
 // A window, first started, as a person uses it: every click goes to the window at the point a

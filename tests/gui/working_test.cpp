@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -64,17 +65,71 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
     choose("view", "working");
     EXPECT_FALSE(working->isVisible());
 
-    // A settings file that makes no sense is ignored and written anew, as at a first start.
-    QFile settings(
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "vorantis", "vorantis").fileName());
+    // A settings file that makes no sense is ignored and written anew, as at a first start, with
+    // the program's own keys alone.
+    QFile settings(viewSettingsPath());
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
-                settings.write("[view\nworking=\xff[[\nzoom=175\n") > 0);
+                settings.write("[other]\nunknown=1\n[view\nworking=\xff[[\nzoom=175\n") > 0);
     settings.close();
     MainWindow corrupt;
     corrupt.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&corrupt));
     EXPECT_TRUE(pane(corrupt) == nullptr && corrupt.width() == actualWidth);
-    EXPECT_EQ(QSettings(settings.fileName(), QSettings::IniFormat).value("view/zoom"), 100); // written anew
+    const QSettings anew(settings.fileName(), QSettings::IniFormat);
+    EXPECT_EQ(anew.allKeys(), QStringList({"view/working", "view/zoom"}));
+    EXPECT_EQ(anew.value("view/zoom"), 100);
+}
+
+QAction* command(MainWindow& shown, const char* name) { return shown.findChild<QAction*>(name); }
+
+// On each screen of screens.json, the large one, a short one with the working shown, one of
+// twice the pixels, and a 1366 × 768 one that a system scale of 2 leaves at 683 × 384, the View menu zooms down to 100 % and up as far as the screen has room; a
+// command that can do nothing is disabled, the window stays on the screen, and the steps are
+// the same up and down.
+TEST_F(Window, ZoomStepsAreTheSameUpAndDownAndTheWindowStaysOnItsScreen)
+{
+    struct Row {
+        const char* screen;
+        bool working;
+        int smallest; // the window's width at its smallest step there
+    };
+    for (const Row& row :
+         {Row{"screen", false, 800}, Row{"short", true, 800}, Row{"dense", false, 800}, Row{"scaled", false, 600}}) {
+        SCOPED_TRACE(row.screen);
+        const auto screens = QGuiApplication::screens();
+        QScreen* large = *std::ranges::find(screens, "screen", &QScreen::name);
+        QScreen* to = *std::ranges::find(screens, row.screen, &QScreen::name);
+        window.setScreen(large);
+        window.move(0, 0);
+        if (command(window, "working")->isChecked() != row.working)
+            choose("view", "working");
+        for (int step = 0; step < 4; ++step)
+            key(Qt::Key_Plus, Qt::ControlModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 1600; }, 2000)); // 200 % fits there
+        const QRect room = to->availableGeometry();
+        if (to != large) { // dragged there, where at 200 % it reaches past the edge
+            window.setScreen(to);
+            window.move(room.center().x(), room.top());
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return room.contains(window.frameGeometry()); }));
+
+        const auto walk = [&](const char* zoom) {
+            QList<int> widths{window.width()};
+            while (command(window, zoom)->isEnabled() && widths.size() < 6) {
+                choose("view", zoom);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() != widths.back(); }));
+                EXPECT_TRUE(room.contains(window.frameGeometry())) << window.width();
+                widths << window.width();
+            }
+            return widths;
+        };
+        const QList<int> down = walk("zoomOut");
+        EXPECT_FALSE(command(window, "actualSize")->isEnabled());
+        const QList<int> up = walk("zoomIn");
+        EXPECT_EQ(down.back(), row.smallest);
+        EXPECT_EQ(QList<int>(up.rbegin(), up.rend()), down);
+        EXPECT_EQ(up.back() == 1600, to == large) << up.back();
+    }
 }
 
 } // namespace
