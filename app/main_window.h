@@ -13,10 +13,12 @@
 
 #include "app/view_settings.h"
 #include "app/widget_form.h"
+#include "layout/window.h"
 #include "working/log.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -43,6 +45,9 @@ public:
 
 private:
     void buildMenu();
+    void carryOut(Command command);
+    void followTabOrder();
+    QAction* action(Command command) const;
     void run(const Procedure& procedure);
     void showWorking(bool shown);
     void zoomTo(int percent);
@@ -61,10 +66,7 @@ private:
     WorkingLog m_log;
     ViewSettings m_view; // what is remembered: the zoom chosen, from 100 %
     int m_shownZoom = 100; // below 100 % where the screen has no room for more
-    QAction* m_workingAction = nullptr;
-    QAction* m_zoomIn = nullptr;
-    QAction* m_zoomOut = nullptr;
-    QAction* m_actualSize = nullptr;
+    std::array<QAction*, 7> m_actions{}; // one for each menu command, by its Command
     bool m_unsavedSaid = false; // a settings file that cannot be written is said once
 };
 

@@ -3,7 +3,9 @@
 
 #include "app/clickable_label.h"
 #include "app/line_widget.h"
+#include "app/qt_text.h"
 #include "layout/control_table.h"
+#include "layout/window.h"
 #include "panels/procedures.h"
 
 #include <QLineEdit>
@@ -15,13 +17,6 @@
 
 namespace vorantis {
 namespace {
-
-// One face for the whole client area, from a free font package the set-up installs. At 7 pt
-// every caption without a font of its own fits its rectangle.
-constexpr auto fontFamily = "Liberation Sans";
-constexpr double defaultFontPoints = 7;
-
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QWidget* createWidget(const ControlRow& row, QWidget* surface)
 {
@@ -63,9 +58,9 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
 Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : QWidget(parent)
 {
     setObjectName("surface");
-    std::vector<std::pair<int, QWidget*>> focusChain;
-    std::vector<QWidget*> background; // labels and lines lie behind fields and buttons
-    for (const ControlRow& row : controlTable()) {
+    // Made from the bottom up: a widget made later lies above those made before it.
+    for (const ControlRow* stacked : stackingOrder()) {
+        const ControlRow& row = *stacked;
         QWidget* widget = createWidget(row, this);
         widget->setObjectName(toQString(row.name));
         m_controls.emplace_back(&row, widget);
@@ -75,11 +70,6 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
             widget->hide();
             widget->setFocusPolicy(Qt::NoFocus);
         }
-        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line)
-            background.push_back(widget);
-        else
-            focusChain.emplace_back(row.tabIndex, widget);
-
         if (const Procedure* procedure = procedureFor(row.enterRuns))
             connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::returnPressed, this,
                     [run, procedure] { run(*procedure); });
@@ -90,11 +80,6 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
                 connect(label, &ClickableLabel::clicked, this, [run, procedure] { run(*procedure); });
         }
     }
-    for (QWidget* widget : background)
-        widget->lower();
-    std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < focusChain.size(); ++i)
-        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
     layOut();
 }
 
@@ -111,8 +96,8 @@ void Surface::layOut()
     const double scale = m_zoom / 100.0 / twipsPerPixel;
     const auto pixels = [scale](int twips) { return int(std::lround(twips * scale)); };
     setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
-    QFont font(fontFamily);
-    font.setPointSizeF(defaultFontPoints * m_zoom / 100);
+    QFont font(toQString(fontFamily));
+    font.setPointSizeF(controlPoints * m_zoom / 100);
     setFont(font);
 
     for (const auto& [row, widget] : m_controls) {
@@ -127,7 +112,7 @@ void Surface::layOut()
         const bool clickable = qobject_cast<ClickableLabel*>(widget);
         if (row->fontPoints > 0 || row->bold || clickable) {
             QFont own = font;
-            own.setPointSizeF((row->fontPoints > 0 ? row->fontPoints : defaultFontPoints) * m_zoom / 100);
+            own.setPointSizeF((row->fontPoints > 0 ? row->fontPoints : controlPoints) * m_zoom / 100);
             own.setBold(row->bold);
             own.setUnderline(clickable); // a clickable label looks like a link
             widget->setFont(own);

@@ -46,8 +46,7 @@ std::optional<ViewSettings> readViewSettings()
     bool number = false;
     const int zoom = stored.value("view/zoom", 100).toInt(&number);
     if (stored.status() != QSettings::NoError || (working != "true" && working != "false") || !number ||
-        zoom < ViewSettings::smallestZoom || zoom > ViewSettings::largestZoom ||
-        zoom % ViewSettings::zoomStep)
+        zoom < smallestZoom || zoom > largestZoom || zoom % zoomStep)
         return std::nullopt;
     return ViewSettings{working == "true", zoom};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/working_pane.h"
 
+#include "app/qt_text.h"
+#include "layout/window.h"
 #include "working/log.h"
 
 #include <QBoxLayout>
@@ -13,11 +15,11 @@
 #include <QSaveFile>
 #include <QScrollBar>
 
+#include <array>
+#include <functional>
+
 namespace vorantis {
 namespace {
-
-constexpr double fontPoints = 8;
-constexpr int lines = 8; // of entries on view
 
 // An entry is one paragraph of the view, its lines kept apart by line separators and an empty
 // line after it, so that the view's paragraph limit is the log's entry limit.
@@ -35,22 +37,23 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 {
     setObjectName("workingPane");
     auto* commands = new QHBoxLayout;
-    const auto addCommand = [this, commands](const char* name, const QString& caption, auto slot) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
+    // In the table's order, which is their Tab order: Copy All, Save As…, Clear.
+    const std::array<std::function<void()>, 3> actions{
+        [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); },
+        [this] { saveAs(); }, [this] { clearAll(); }};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const PaneControl& command = workingPaneCommands()[i];
+        auto* button = new QPushButton(toQString(command.caption), this);
+        button->setObjectName(toQString(command.name));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, slot);
+        connect(button, &QPushButton::clicked, this, actions[i]);
         commands->addWidget(button);
-    };
-    addCommand("copyAll", "Copy All",
-               [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
-    addCommand("saveAs", "Save As…", &WorkingPane::saveAs);
-    addCommand("clearWorking", "Clear", &WorkingPane::clearAll);
+    }
     commands->addStretch();
 
     m_view = new QPlainTextEdit(this);
-    m_view->setObjectName("working");
-    m_view->setAccessibleName("Working");
+    m_view->setObjectName(toQString(workingView.name));
+    m_view->setAccessibleName(toQString(workingView.caption));
     m_view->setReadOnly(true);
     m_view->setMaximumBlockCount(int(WorkingLog::capacity));
     for (const std::string& entry : m_log.entries())
@@ -74,9 +77,10 @@ void WorkingPane::append(const std::string& entry) { m_view->appendPlainText(par
 void WorkingPane::setZoom(int percent)
 {
     QFont font = this->font();
-    font.setPointSizeF(fontPoints * percent / 100);
+    font.setPointSizeF(workingPanePoints * percent / 100);
     setFont(font);
-    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * lines + 2 * m_view->frameWidth() + 8);
+    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() +
+                           8);
 }
 
 void WorkingPane::saveAs()

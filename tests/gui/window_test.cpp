@@ -2,6 +2,7 @@
 // The window as a person uses it.
 
 #include "app/one_line_label.h"
+#include "app/qt_text.h"
 #include "layout/control_table.h"
 #include "panels/procedures.h"
 #include "tests/gui/window_fixture.h"
@@ -20,7 +21,7 @@ TEST_F(Window, EveryControlAnswersAClickOnItsCaptionAndNoOtherDoes)
 {
     int answered = 0;
     for (const ControlRow& row : controlTable()) {
-        const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        const QString name = toQString(row.name);
         if ((row.kind != ControlKind::Button && row.kind != ControlKind::Label) ||
             !control(name)->isVisible())
             continue;
@@ -32,8 +33,9 @@ TEST_F(Window, EveryControlAnswersAClickOnItsCaptionAndNoOtherDoes)
              (qobject_cast<QLineEdit*>(there) || qobject_cast<QPushButton*>(there))))
             continue;
         SCOPED_TRACE(row.name.data());
-        for (auto* field : window.findChildren<QLineEdit*>())
-            field->setText("x");
+        for (const Field field : allFields)
+            if (control(toQString(controlName(field)))->isVisible())
+                type(toQString(controlName(field)), "x");
         click(name);
         const bool answer = !window.failureMessage().isEmpty() || text("n").isEmpty();
         EXPECT_EQ(answer, procedureFor(row.name) != nullptr);
@@ -66,6 +68,17 @@ TEST_F(Window, TabVisitsFieldsThenButtonsAndSpacePressesTheFocusedOne)
     }
     key(Qt::Key_Space);
     EXPECT_EQ(text("Text22"), "-1");
+
+    // With the working shown, Tab goes on from Solve through the pane and back to the start.
+    choose("view", "working");
+    click("Command3");
+    ASSERT_EQ(focused(), "Command3");
+    QStringList pane;
+    for (int i = 0; i < 5; ++i) {
+        key(Qt::Key_Tab);
+        pane << focused();
+    }
+    EXPECT_EQ(pane, QStringList({"copyAll", "saveAs", "clearWorking", "working", "n"}));
 }
 
 TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
@@ -109,6 +122,28 @@ TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
     EXPECT_EQ(text("Text9"), "9"); // Alt+F typed no "f"
 }
 
+// 17 ÷ 0 beside the "3 remainder 2" of 17 ÷ 5: the kept result is marked as not this click's.
+TEST_F(Window, AResultLeftFromAnEarlierClickIsMarkedBesideAFailure)
+{
+    const auto marked = [this](const QString& field) {
+        return control(field)->palette().color(QPalette::Text) !=
+            control("Text23")->palette().color(QPalette::Text) &&
+            !control(field)->accessibleDescription().isEmpty();
+    };
+    type("Text23", "17");
+    type("Text24", "5");
+    click("Command3");
+    type("Text24", "0");
+    click("Command3");
+    EXPECT_TRUE(text("Text3") == "3" && marked("Text3") && marked("Text4"));
+    type("Text3", "9"); // typed over, it is the pupil's own
+    EXPECT_FALSE(marked("Text3"));
+    EXPECT_TRUE(marked("Text4"));
+    type("Text24", "5");
+    click("Command3");
+    EXPECT_FALSE(marked("Text3") || marked("Text4"));
+}
+
 // A caption in the default font, and a heading, fits its place at every zoom.
 TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
 {
@@ -119,7 +154,7 @@ TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
             if (!row || row->caption.empty() || (row->fontPoints != 0 && row->fontPoints != 9.75))
                 continue;
             const QFontMetrics metrics(widget->font());
-            const QString caption = QString::fromUtf8(row->caption.data(), qsizetype(row->caption.size()));
+            const QString caption = toQString(row->caption);
             const bool button = qobject_cast<QPushButton*>(widget);
             const int needed = button
                 ? metrics.horizontalAdvance(caption) + 4
