@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include "app/language_choice.h"
 #include "app/one_line_label.h"
 #include "app/qt_text.h"
 #include "app/surface.h"
@@ -12,6 +13,7 @@
 #include "working/explain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QMenuBar>
@@ -32,8 +34,11 @@ constexpr int smallestFittedZoom = 50;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     const std::optional<ViewSettings> remembered = readViewSettings();
+    if (remembered && !remembered->language.isEmpty())
+        if (const Language* chosen = languageCoded(remembered->language.toStdString()))
+            speak(*chosen); // chosen in the View menu, over the system's
     setObjectName("Vorantis");
-    setWindowTitle("Vorantis");
+    setWindowTitle("Vorantis"); // a name, in every language
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -64,12 +69,16 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenu()
 {
     for (const Menu& entry : menus()) {
-        QMenu* menu = menuBar()->addMenu(toQString(entry.caption));
+        QMenu* menu = menuBar()->addMenu(toQString(vorantis::tr(entry.caption)));
         menu->setObjectName(toQString(entry.name));
         for (const MenuCommand& command : entry.commands) {
             if (command.separatorBefore)
                 menu->addSeparator();
-            QAction* action = menu->addAction(toQString(command.caption));
+            if (command.command == Command::language) {
+                m_actions[static_cast<std::size_t>(command.command)] = addLanguageMenu(menu, command);
+                continue;
+            }
+            QAction* action = menu->addAction(toQString(vorantis::tr(command.caption)));
             action->setObjectName(toQString(command.name));
             QList<QKeySequence> keys;
             for (const std::string_view shortcut : command.shortcuts)
@@ -88,6 +97,44 @@ void MainWindow::buildMenu()
     // anew whenever the menu with the zoom opens.
     connect(qobject_cast<QMenu*>(action(Command::zoomIn)->parent()), &QMenu::aboutToShow, this,
             &MainWindow::enableZoomCommands);
+}
+
+// Each language by its own name, the one in use checked.
+QAction* MainWindow::addLanguageMenu(QMenu* parent, const MenuCommand& command)
+{
+    QMenu* menu = parent->addMenu(toQString(vorantis::tr(command.caption)));
+    menu->setObjectName(toQString(command.name));
+    auto* choices = new QActionGroup(menu);
+    for (const Language& language : languages()) {
+        QAction* choice = menu->addAction(toQString(language.ownName));
+        choice->setObjectName(toQString(language.code));
+        choice->setCheckable(true);
+        choice->setChecked(&language == &currentLanguage());
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, &language] {
+            m_view.language = toQString(language.code);
+            speakIn(language);
+            remember();
+        });
+    }
+    return menu->menuAction();
+}
+
+// Everything the window says, said again in the language: menus, captions, names and hints,
+// the pane's commands. A result keeps its words where they are the program's own ("Prime").
+void MainWindow::speakIn(const Language& language)
+{
+    const Language& before = currentLanguage();
+    speak(language);
+    m_surface->retranslate(before);
+    if (m_pane)
+        m_pane->retranslate();
+    const bool working = m_view.working;
+    menuBar()->clear();
+    buildMenu();
+    const QSignalBlocker quiet(action(Command::working));
+    action(Command::working)->setChecked(working);
+    enableZoomCommands();
 }
 
 void MainWindow::carryOut(Command command)
@@ -111,6 +158,8 @@ void MainWindow::carryOut(Command command)
     case Command::actualSize:
         zoomTo(smallestZoom);
         return remember();
+    case Command::language:
+        return; // a menu of its own
     }
 }
 
@@ -257,8 +306,8 @@ QString MainWindow::failureMessage() const { return m_failure->text(); }
 void MainWindow::about_Click()
 {
     m_failure->setCaption({});
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), toQString(aboutMessage),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    toQString(vorantis::tr(aboutMessage)), QMessageBox::Ok, this);
     box.setObjectName("aboutBox");
     box.exec();
 }

@@ -22,6 +22,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 
 namespace vorantis {
 
@@ -48,6 +49,8 @@ private:
     void carryOut(Command command);
     void followTabOrder();
     QAction* action(Command command) const;
+    QAction* addLanguageMenu(QMenu* parent, const MenuCommand& command);
+    void speakIn(const Language& language);
     void run(const Procedure& procedure);
     void showWorking(bool shown);
     void zoomTo(int percent);
@@ -66,7 +69,7 @@ private:
     WorkingLog m_log;
     ViewSettings m_view; // what is remembered: the zoom chosen, from 100 %
     int m_shownZoom = 100; // below 100 % where the screen has no room for more
-    std::array<QAction*, 7> m_actions{}; // one for each menu command, by its Command
+    std::array<QAction*, commandCount> m_actions{}; // one for each menu command, by its Command
     bool m_unsavedSaid = false; // a settings file that cannot be written is said once
 };
 

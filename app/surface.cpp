@@ -4,6 +4,7 @@
 #include "app/clickable_label.h"
 #include "app/line_widget.h"
 #include "app/qt_text.h"
+#include "language/language.h"
 #include "layout/control_table.h"
 #include "layout/window.h"
 #include "panels/procedures.h"
@@ -20,7 +21,7 @@ namespace {
 
 QWidget* createWidget(const ControlRow& row, QWidget* surface)
 {
-    const QString caption = toQString(row.caption);
+    const QString caption = toQString(row.caption.empty() ? row.caption : vorantis::tr(row.caption));
     switch (row.kind) {
     case ControlKind::TextField: {
         auto* field = new QLineEdit(surface);
@@ -35,7 +36,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
     case ControlKind::Label: {
         if (procedureFor(row.name)) {
             auto* label = new ClickableLabel(caption, surface);
-            label->setHint(toQString(row.hint));
+            label->setHint(toQString(vorantis::tr(row.hint)));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
@@ -65,7 +66,7 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
         widget->setObjectName(toQString(row.name));
         m_controls.emplace_back(&row, widget);
         if (!row.spokenName.empty())
-            widget->setAccessibleName(toQString(row.spokenName));
+            widget->setAccessibleName(toQString(vorantis::tr(row.spokenName)));
         if (row.startsHidden) {
             widget->hide();
             widget->setFocusPolicy(Qt::NoFocus);
@@ -81,6 +82,37 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
         }
     }
     layOut();
+}
+
+void Surface::retranslate(const Language& before)
+{
+    for (const auto& [row, widget] : m_controls) {
+        if (!row->spokenName.empty())
+            widget->setAccessibleName(toQString(vorantis::tr(row->spokenName)));
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QPushButton*>(widget);
+        if (!label && !button)
+            continue;
+        const QString shown = label ? label->text() : button->text();
+        // A caption as the table gives it, or as a procedure wrote it; a number stays as it is.
+        std::vector<std::string_view> candidates{row->caption};
+        if (procedureFor(row->name))
+            candidates.insert(candidates.end(), captionWords().begin(), captionWords().end());
+        for (const std::string_view english : candidates) {
+            if (english.empty() || shown != toQString(trIn(before, english)))
+                continue;
+            const QString again = toQString(vorantis::tr(english));
+            if (auto* clickable = qobject_cast<ClickableLabel*>(widget)) {
+                clickable->setCaption(again);
+                clickable->setHint(toQString(vorantis::tr(row->hint)));
+            } else if (label) {
+                label->setText(again);
+            } else {
+                button->setText(again);
+            }
+            break;
+        }
+    }
 }
 
 void Surface::setZoom(int percent)

@@ -16,6 +16,7 @@ namespace vorantis {
 struct ViewSettings {
     bool working = false;
     int zoom = smallestZoom; // percent, in the zoom's steps (layout/window.h)
+    QString language; // the code of one chosen in the View menu; empty: the system's
 };
 
 // The settings file in the account's own configuration folder: $XDG_CONFIG_HOME/vorantis, else

@@ -2,6 +2,7 @@
 #include "app/working_pane.h"
 
 #include "app/qt_text.h"
+#include "language/language.h"
 #include "layout/window.h"
 #include "working/log.h"
 
@@ -43,7 +44,7 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
         [this] { saveAs(); }, [this] { clearAll(); }};
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const PaneControl& command = workingPaneCommands()[i];
-        auto* button = new QPushButton(toQString(command.caption), this);
+        auto* button = new QPushButton(toQString(vorantis::tr(command.caption)), this);
         button->setObjectName(toQString(command.name));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, actions[i]);
@@ -53,7 +54,7 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(toQString(workingView.name));
-    m_view->setAccessibleName(toQString(workingView.caption));
+    m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
     m_view->setReadOnly(true);
     m_view->setMaximumBlockCount(int(WorkingLog::capacity));
     for (const std::string& entry : m_log.entries())
@@ -86,8 +87,10 @@ void WorkingPane::setZoom(int percent)
 void WorkingPane::saveAs()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, "Save the Working", QDir::home().filePath("working.txt"),
-                                     "Plain text (*.txt);;Web page (*.html *.htm)");
+        QFileDialog::getSaveFileName(this, toQString(vorantis::tr("Save the Working")),
+                                     QDir::home().filePath(toQString(vorantis::tr("working")) + ".txt"),
+                                     toQString(vorantis::tr("Plain text")) + " (*.txt);;" +
+                                         toQString(vorantis::tr("Web page")) + " (*.html *.htm)");
     if (path.isEmpty())
         return;
     // Written whole or not at all: the file on disk is either the old one or the new one.
@@ -97,7 +100,17 @@ void WorkingPane::saveAs()
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&
         file.write(content.data(), qint64(content.size())) == qint64(content.size()) && file.commit();
-    emit report(saved ? QString() : QString("Working: not saved to %1: %2").arg(path, file.errorString()));
+    emit report(saved ? QString()
+                      : toQString(fill(
+                            vorantis::tr("Working: not saved to {file}: {reason}"),
+                            {{"file", path.toStdString()}, {"reason", file.errorString().toStdString()}})));
+}
+
+void WorkingPane::retranslate()
+{
+    for (const PaneControl& command : workingPaneCommands())
+        findChild<QPushButton*>(toQString(command.name))->setText(toQString(vorantis::tr(command.caption)));
+    m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
 }
 
 void WorkingPane::clearAll()

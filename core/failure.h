@@ -34,7 +34,7 @@ constexpr std::string_view kindName(FailureKind kind)
 
 class Failure : public std::runtime_error {
 public:
-    Failure(FailureKind kind, const std::string& message) : std::runtime_error(message), m_kind(kind) { }
+    Failure(FailureKind kind, std::string_view message) : std::runtime_error(std::string(message)), m_kind(kind) { }
 
     FailureKind kind() const noexcept { return m_kind; }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout/window.h"
 
+#include "language/language.h"
+
 #include <algorithm>
 
 namespace vorantis {
@@ -9,27 +11,28 @@ namespace {
 using enum Command;
 
 constexpr MenuCommand fileCommands[]{
-    {clear, "clear", "&Clear", {}, false, false},
-    {about, "about", "&About ", {}, false, false},
-    {exit, "exit", "E&xit", {}, false, false},
+    {clear, "clear", translatable("&Clear"), {}, false, false},
+    {about, "about", translatable("&About "), {}, false, false},
+    {exit, "exit", translatable("E&xit"), {}, false, false},
 };
 
 constexpr MenuCommand viewCommands[]{
-    {working, "working", "&Working", {"Ctrl+Shift+W"}, true, false},
-    {zoomIn, "zoomIn", "Zoom &In", {"Ctrl++", "Ctrl+="}, false, true},
-    {zoomOut, "zoomOut", "Zoom &Out", {"Ctrl+-"}, false, false},
-    {actualSize, "actualSize", "&Actual Size", {"Ctrl+0"}, false, false},
+    {working, "working", translatable("&Working"), {"Ctrl+Shift+W"}, true, false},
+    {zoomIn, "zoomIn", translatable("Zoom &In"), {"Ctrl++", "Ctrl+="}, false, true},
+    {zoomOut, "zoomOut", translatable("Zoom &Out"), {"Ctrl+-"}, false, false},
+    {actualSize, "actualSize", translatable("&Actual Size"), {"Ctrl+0"}, false, false},
+    {language, "language", translatable("&Language"), {}, false, true},
 };
 
 constexpr Menu menuBar[]{
-    {"file", "&File", fileCommands},
-    {"view", "&View", viewCommands},
+    {"file", translatable("&File"), fileCommands},
+    {"view", translatable("&View"), viewCommands},
 };
 
 constexpr PaneControl paneCommands[]{
-    {"copyAll", "Copy All"},
-    {"saveAs", "Save As…"},
-    {"clearWorking", "Clear"},
+    {"copyAll", translatable("Copy All")},
+    {"saveAs", translatable("Save As…")},
+    {"clearWorking", translatable("Clear")},
 };
 
 bool liesBehind(const ControlRow& row)

@@ -5,7 +5,10 @@
 // commands, which controls lie above which, the Tab order, the zoom, the faces and the pen.
 // A front end reads these; it decides none of them itself.
 
+#include "language/language.h"
 #include "layout/control_table.h"
+
+#include <cstddef>
 
 #include <array>
 #include <span>
@@ -31,13 +34,15 @@ inline constexpr int largestZoom = 200;
 inline constexpr int zoomStep = 25;
 
 // What a menu command does. Clear runs the procedure of the same name; the others belong to
-// the front end.
-enum class Command { clear, about, exit, working, zoomIn, zoomOut, actualSize };
+// the front end. Language opens a menu of the languages (language/language.h), each listed
+// by its own name.
+enum class Command { clear, about, exit, working, zoomIn, zoomOut, actualSize, language };
+inline constexpr std::size_t commandCount = static_cast<std::size_t>(Command::language) + 1;
 
 struct MenuCommand {
     Command command;
     std::string_view name; // the control's name in the front end: "clear"
-    std::string_view caption; // the letter after '&' is its access key: "&Clear"
+    std::string_view caption; // English; the letter after '&' is its access key: "&Clear"
     std::array<std::string_view, 2> shortcuts; // as "Ctrl+Shift+W"; empty where there is none
     bool checkable;
     bool separatorBefore;
@@ -58,7 +63,7 @@ struct PaneControl {
     std::string_view caption;
 };
 std::span<const PaneControl> workingPaneCommands(); // Copy All, Save As…, Clear
-inline constexpr PaneControl workingView{"working", "Working"}; // the entries; the caption is its spoken name
+inline constexpr PaneControl workingView{"working", translatable("Working")}; // the entries; the caption is its spoken name
 
 // The controls from the bottom up: labels and lines lie behind text fields and buttons.
 std::vector<const ControlRow*> stackingOrder();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/dispatch.h"
 
+#include "language/language.h"
+
 #include <algorithm>
 #include <exception>
 
@@ -51,15 +53,16 @@ Click runClick(const Procedure& procedure, Form& form)
 {
     Click click{&procedure, stateOf(form), {}, {}, {}, {}};
     RecordingForm recording(form, click);
-    const std::string panel(procedure.panel);
+    const std::string_view panel = tr(procedure.panel);
     try {
         procedure.run(recording);
     } catch (const Failure& failure) {
-        click.failure = panel + ": " + failure.what();
+        click.failure = fill(tr("{panel}: {message}"), {{"panel", panel}, {"message", failure.what()}});
         click.kind = failure.kind();
     } catch (const std::exception& unexpected) {
         // Not a failure of the arithmetic but of the program; the user's fields still stand.
-        click.failure = panel + ": something went wrong (" + unexpected.what() + ")";
+        click.failure = fill(tr("{panel}: something went wrong ({what})"),
+                             {{"panel", panel}, {"what", unexpected.what()}});
     }
     click.after = stateOf(form);
     return click;

@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <string>
@@ -57,7 +58,7 @@ void requireFractions(const Form& form, bool dividing)
     requireDenominator(form, Field::Text32);
     if (dividing && numberIn(form, Field::Text31) == 0)
         throw Failure(FailureKind::DivisionByZero,
-                      "the second fraction is 0, and no number can be divided by 0");
+                      tr("the second fraction is 0, and no number can be divided by 0"));
 }
 
 // Divides numerator and denominator by their greatest common divisor, found as
@@ -76,8 +77,8 @@ void reduceResult(Form& form)
         LCM(wholeIn(form, Field::Text33), denominator, fieldName(Field::Text33), fieldName(Field::Text34));
     const double d = numberIn(form, Field::Text34);
     const double n = numberIn(form, Field::Text33);
-    const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple),
-                                                          "the least common multiple of the result's terms"));
+    const Variant divisor = Variant::number(checkedDivide(
+        n * d, static_cast<double>(multiple), tr("the least common multiple of the result's terms")));
 
     form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
     form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));

@@ -9,14 +9,16 @@
 #include "panels/simplify.h"
 #include "panels/window_commands.h"
 
+#include "language/language.h"
+
 #include <array>
 
 namespace vorantis {
 namespace {
 
-constexpr std::string_view conversionPanel = "Fraction, Decimal, and Percent";
-constexpr std::string_view decimalPanel = "Add, Subtract, Multiply, and Divide";
-constexpr std::string_view fractionPanel = "Multiply, Divide, and Add Fractions";
+constexpr std::string_view conversionPanel = translatable("Fraction, Decimal, and Percent");
+constexpr std::string_view decimalPanel = translatable("Add, Subtract, Multiply, and Divide");
+constexpr std::string_view fractionPanel = translatable("Multiply, Divide, and Add Fractions");
 
 // The results each shows, where the pupil reads the answer; a field that is also typed into
 // (n and d, which the conversion buttons and Simplify rewrite) is the pupil's own, not only a
@@ -34,20 +36,23 @@ constexpr std::string_view simplifyResults[]{"Text5", "Text6"};
 constexpr std::string_view fractionResults[]{"Text33", "Text34"};
 
 constexpr std::array table{
-    Procedure{ProcedureId::clear, "clear", "Clear", clear_Click, none},
-    Procedure{ProcedureId::clear21, "clear21", "Clear", clear21_Click, none},
+    Procedure{ProcedureId::clear, "clear", translatable("Clear"), clear_Click, none},
+    Procedure{ProcedureId::clear21, "clear21", translatable("Clear"), clear21_Click, none},
     Procedure{ProcedureId::decadd, "decadd", decimalPanel, decadd_Click, decimalResult},
     Procedure{ProcedureId::decsub, "decsub", decimalPanel, decsub_Click, decimalResult},
     Procedure{ProcedureId::decmulti, "decmulti", decimalPanel, decmulti_Click, decimalResult},
     Procedure{ProcedureId::mecdiv, "mecdiv", decimalPanel, mecdiv_Click, decimalResult},
-    Procedure{ProcedureId::Command3, "Command3", "Int Divide", Command3_Click, divisionResults},
-    Procedure{ProcedureId::Label12, "Label12", "Square Root", Label12_Click, rootResult},
-    Procedure{ProcedureId::calcsquare, "calcsquare", "Exponents", calcsquare_Click, powerResult},
-    Procedure{ProcedureId::Label17, "Label17", "Prime or Composite", Label17_Click, primeResult},
+    Procedure{ProcedureId::Command3, "Command3", translatable("Int Divide"), Command3_Click, divisionResults},
+    Procedure{ProcedureId::Label12, "Label12", translatable("Square Root"), Label12_Click, rootResult},
+    Procedure{ProcedureId::calcsquare, "calcsquare", translatable("Exponents"), calcsquare_Click,
+              powerResult},
+    Procedure{ProcedureId::Label17, "Label17", translatable("Prime or Composite"), Label17_Click,
+              primeResult},
     Procedure{ProcedureId::fromfrac, "fromfrac", conversionPanel, fromfrac_Click, fromFractionResults},
     Procedure{ProcedureId::fromdec, "fromdec", conversionPanel, fromdec_Click, fromDecimalResults},
-    Procedure{ProcedureId::frompercent, "frompercent", conversionPanel, frompercent_Click, fromPercentResults},
-    Procedure{ProcedureId::simp, "simp", "Simplify", simp_Click, simplifyResults},
+    Procedure{ProcedureId::frompercent, "frompercent", conversionPanel, frompercent_Click,
+              fromPercentResults},
+    Procedure{ProcedureId::simp, "simp", translatable("Simplify"), simp_Click, simplifyResults},
     Procedure{ProcedureId::addfrac, "addfrac", fractionPanel, addfrac_Click, fractionResults},
     Procedure{ProcedureId::subfrac, "subfrac", fractionPanel, subfrac_Click, fractionResults},
     Procedure{ProcedureId::multifrac, "multifrac", fractionPanel, multifrac_Click, fractionResults},
@@ -68,6 +73,14 @@ static_assert(inOrderOfIds(), "a procedure's row is found by its id");
 } // namespace
 
 std::span<const Procedure> procedures() { return table; }
+
+std::span<const std::string_view> captionWords()
+{
+    static constexpr std::string_view words[]{translatable("Calculate"), translatable("Check"),
+                                              translatable("Prime"), translatable("Composite"),
+                                              translatable("Neither")};
+    return words;
+}
 
 const Procedure& procedure(ProcedureId id) { return table[static_cast<std::size_t>(id)]; }
 

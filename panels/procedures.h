@@ -39,7 +39,7 @@ inline constexpr std::size_t procedureCount = static_cast<std::size_t>(Procedure
 struct Procedure {
     ProcedureId id;
     std::string_view control;
-    std::string_view panel;
+    std::string_view panel; // English: tr() gives it in the language in use
     void (*run)(Form&);
     std::span<const std::string_view> results; // the controls where its answer shows
 };
@@ -48,6 +48,10 @@ struct Procedure {
 std::span<const Procedure> procedures();
 
 const Procedure& procedure(ProcedureId id);
+
+// The words a procedure writes into a caption, in English: a front end that changes its
+// language says a caption showing one of them again in the new one.
+std::span<const std::string_view> captionWords();
 
 // The procedure the control starts, or nullptr for a control that starts none.
 const Procedure* procedureFor(std::string_view control);

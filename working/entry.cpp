@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/quote.h"
+#include "language/language.h"
 
 #include <variant>
 
@@ -58,7 +59,8 @@ void Entry::about(std::string subject, bool opensFirstLine)
 std::string Entry::text() const
 {
     std::string message = m_click.failure;
-    const std::string panel = std::string(m_click.procedure->panel) + ": ";
+    const std::string panel =
+        fill(tr("{panel}: {message}"), {{"panel", tr(m_click.procedure->panel)}, {"message", ""}});
     if (message.starts_with(panel))
         message.erase(0, panel.size());
     std::string text;

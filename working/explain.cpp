@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working/explain.h"
 
+#include "language/language.h"
 #include "layout/control_table.h"
 #include "working/explainers.h"
 
@@ -58,14 +59,17 @@ std::string writesOf(const Click& click)
 {
     const auto spokenNameOf = [](std::string_view control) {
         const ControlRow* row = controlRow(control);
-        return row && !row->spokenName.empty() ? "the " + std::string(row->spokenName) : std::string(control);
+        return std::string(row && !row->messageName.empty() ? tr(row->messageName) : control);
     };
     std::string text;
     for (const Write& write : click.writes)
         if (const auto* value = std::get_if<std::string>(&write.value))
-            text +=
-                (text.empty() ? "" : "; ") + spokenNameOf(write.control) + " shows " + working::shown(*value);
-    return std::string(click.procedure->panel) + ": " + (text.empty() ? "nothing written" : text);
+            text += (text.empty() ? "" : "; ") +
+                fill(tr("{field} shows {value}"),
+                     {{"field", spokenNameOf(write.control)}, {"value", working::shown(*value)}});
+    return fill(
+        tr("{panel}: {message}"),
+        {{"panel", tr(click.procedure->panel)}, {"message", text.empty() ? tr("nothing written") : text}});
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "tests/gui/window_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -82,6 +84,7 @@ TEST_F(Window, ASecondStartRemembersTheWorkingAndTheZoom)
 TEST_F(Window, ASettingsFileThatMakesNoSenseIsWrittenAnew)
 {
     QFile settings(viewSettingsPath());
+    QDir().mkpath(QFileInfo(settings).path());
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
                 settings.write("[other]\nunknown=1\n[view\nworking=\xff[[\nzoom=175\n") > 0);
     settings.close();
