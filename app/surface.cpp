@@ -21,7 +21,7 @@ namespace {
 
 QWidget* createWidget(const ControlRow& row, QWidget* surface)
 {
-    const QString caption = toQString(row.caption.empty() ? row.caption : vorantis::tr(row.caption));
+    const QString caption = toQString(captionOf(row));
     switch (row.kind) {
     case ControlKind::TextField: {
         auto* field = new QLineEdit(surface);
@@ -99,9 +99,10 @@ void Surface::retranslate(const Language& before)
         if (procedureFor(row->name))
             candidates.insert(candidates.end(), captionWords().begin(), captionWords().end());
         for (const std::string_view english : candidates) {
-            if (english.empty() || shown != toQString(trIn(before, english)))
+            const std::string_view context = english == row->caption ? row->captionContext : std::string_view();
+            if (english.empty() || shown != toQString(trIn(before, english, context)))
                 continue;
-            const QString again = toQString(vorantis::tr(english));
+            const QString again = toQString(vorantis::tr(english, context));
             if (auto* clickable = qobject_cast<ClickableLabel*>(widget)) {
                 clickable->setCaption(again);
                 clickable->setHint(toQString(vorantis::tr(row->hint)));

@@ -11,7 +11,7 @@
 namespace vorantis::catalogue {
 
 struct Entry {
-    std::string_view english; // the msgid
+    std::string_view english; // the msgid, after its msgctxt and \x04 where it has one
     std::string_view englishPlural; // the msgid_plural, or empty
     std::array<std::string_view, 2> texts; // msgstr, or msgstr[0] and msgstr[1]
 };

@@ -68,15 +68,15 @@ const Language& languageFor(std::string_view preferences)
     return languageTable.front();
 }
 
-std::string_view tr(std::string_view english)
-{
-    const catalogue::Entry* entry = entryFor(english);
-    return entry ? entry->texts[0] : english;
-}
+std::string_view tr(std::string_view english) { return trIn(*inUse, english); }
 
-std::string_view trIn(const Language& language, std::string_view english)
+std::string_view tr(std::string_view english, std::string_view context) { return trIn(*inUse, english, context); }
+
+std::string_view trIn(const Language& language, std::string_view english, std::string_view context)
 {
-    const catalogue::Entry* entry = entryFor(english, catalogueOf(*languageCoded(language.code)));
+    const catalogue::Catalogue& in = catalogueOf(*languageCoded(language.code));
+    const catalogue::Entry* entry =
+        context.empty() ? entryFor(english, in) : entryFor(std::string(context) + '\x04' + std::string(english), in);
     return entry ? entry->texts[0] : english;
 }
 

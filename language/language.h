@@ -42,14 +42,26 @@ const Language* languageCoded(std::string_view code);
 
 // The text in the language in use. An English text that has no translation comes back as it is.
 std::string_view tr(std::string_view english);
+// The same for a text that one language or another says two ways: `context` says which
+// ("heading": the caption over a field, where a button's word would not fit).
+std::string_view tr(std::string_view english, std::string_view context);
 // The same in the given language, which need not be the one in use.
-std::string_view trIn(const Language& language, std::string_view english);
+std::string_view trIn(const Language& language, std::string_view english, std::string_view context = {});
 
 // The form for `count` of the text whose English forms are `one` and `many`.
 std::string_view trn(std::string_view one, std::string_view many, unsigned long count);
 
 // Marks a text that a table holds for a later tr(): the catalogue's extractor finds it.
 constexpr std::string_view translatable(std::string_view english) { return english; }
+
+struct TextInContext {
+    std::string_view context;
+    std::string_view english;
+};
+constexpr TextInContext translatableIn(std::string_view context, std::string_view english)
+{
+    return {context, english};
+}
 
 // The pattern with each {name} replaced by its value: "{field} is empty" with
 // {"field", "the divisor"}. A translation orders the placeholders as its language needs.

@@ -31,7 +31,8 @@ def entries(path):
 
 
 def literal(text):
-    escaped = text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n").replace("\t", "\\t")
+    escaped = (text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n").replace("\t", "\\t")
+               .replace("\x04", '\\x04""'))
     return f'"{escaped}"'
 
 
@@ -48,7 +49,8 @@ def main(out, po_dir, codes):
             texts = [e.get("msgstr", ""), ""] if "msgid_plural" not in e else [e.get("msgstr[0]", ""), e.get("msgstr[1]", "")]
             if not e["msgid"] or "fuzzy" in e["flags"] or not all(texts[: 2 if "msgid_plural" in e else 1]):
                 continue
-            rows.append((e["msgid"].encode(), e.get("msgid_plural", ""), texts))
+            key = (e["msgctxt"] + "\x04" if "msgctxt" in e else "") + e["msgid"]  # gettext's own key
+            rows.append((key.encode(), e.get("msgid_plural", ""), texts))
         rows.sort(key=lambda row: row[0])
         body = ",\n".join(f"    {{{literal(i.decode())}, {literal(p)}, {{{literal(t[0])}, {literal(t[1])}}}}}"
                           for i, p, t in rows)

@@ -38,6 +38,14 @@ constexpr ControlRow button(std::string_view name, std::string_view caption, Twi
     return {name, Button, caption, rect, tabIndex, fontPoints, false, false, spokenName};
 }
 
+// A heading over a field, whose word may need to be shorter than a button's of the same English.
+constexpr ControlRow heading(std::string_view name, TextInContext caption, TwipRect rect, int tabIndex)
+{
+    ControlRow row = label(name, caption.english, rect, tabIndex);
+    row.captionContext = caption.context;
+    return row;
+}
+
 // A label that acts as a button: its caption is where its procedure shows the result.
 constexpr ControlRow clickableLabel(std::string_view name, std::string_view caption, TwipRect rect,
                                     int tabIndex, std::string_view hint)
@@ -71,9 +79,9 @@ constexpr std::array rows{
     button("fromdec", translatable("Decimal"), {1920, 240, 855, 255}, 45, translatable("from decimal")),
     button("frompercent", translatable("Percent"), {3000, 240, 855, 255}, 46, translatable("from percent")),
     button("simp", translatable("Simplify"), {1920, 600, 855, 255}, 48),
-    label("Label8", translatable("Fraction"), {1920, 720, 975, 255}, 7),
-    label("Label3", translatable("Decimal"), {3000, 720, 735, 255}, 6),
-    label("Label4", translatable("Percent"), {3720, 720, 615, 255}, 8),
+    heading("Label8", translatableIn("heading", "Fraction"), {1920, 720, 975, 255}, 7),
+    heading("Label3", translatableIn("heading", "Decimal"), {3000, 720, 735, 255}, 6),
+    heading("Label4", translatableIn("heading", "Percent"), {3720, 720, 615, 255}, 8),
     label("Label9", translatable("LCM"), {4800, 720, 375, 255}, 10),
     label("Label10", translatable("LCD"), {5640, 720, 375, 255}, 12),
     field("n", {1680, 960, 495, 285}, 1, translatable("numerator of the fraction"),
@@ -186,6 +194,11 @@ static_assert(onWholePixels(), "every position is a whole number of pixels");
 } // namespace
 
 std::span<const ControlRow> controlTable() { return rows; }
+
+std::string_view captionOf(const ControlRow& row)
+{
+    return row.caption.empty() ? row.caption : tr(row.caption, row.captionContext);
+}
 
 const ControlRow* controlRow(std::string_view name)
 {

@@ -34,6 +34,7 @@ struct ControlRow {
     std::string_view enterRuns = {}; // text fields: the control whose click Return in the field runs
     std::string_view hint = {}; // clickable labels: what a click does, for a tooltip
     std::string_view messageName = {}; // text fields: what a message calls it, "the divisor"
+    std::string_view captionContext = {}; // which of a caption's translations, where it has two
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -41,6 +42,9 @@ inline constexpr int clientWidthTwips = 12000;
 inline constexpr int clientHeightTwips = 2805;
 
 std::span<const ControlRow> controlTable();
+
+// The row's caption in the language in use.
+std::string_view captionOf(const ControlRow& row);
 
 // The row of the control with this name, or nullptr.
 const ControlRow* controlRow(std::string_view name);
