@@ -31,7 +31,8 @@ bool turnsDirection(std::string_view c)
     if (c.size() != 3 || c[0] != '\xe2')
         return false;
     const auto second = static_cast<unsigned char>(c[1]), third = static_cast<unsigned char>(c[2]);
-    return (second == 0x80 && third >= 0xaa && third <= 0xae) || (second == 0x81 && third >= 0xa6 && third <= 0xa9);
+    return (second == 0x80 && third >= 0xaa && third <= 0xae) ||
+        (second == 0x81 && third >= 0xa6 && third <= 0xa9);
 }
 
 } // namespace
@@ -62,7 +63,7 @@ std::string quoted(std::string_view text)
         const std::string& c = characters[i];
         shown += c == "\u2028" || c == "\u2029" || c == "\u0085"                         ? "¶"
             : c.size() == 2 && c[0] == '\xc2' && static_cast<unsigned char>(c[1]) < 0xa0 ? "◌"
-            : turnsDirection(c)                                                           ? "◌"
+            : turnsDirection(c)                                                          ? "◌"
                                                                                          : c;
     }
     return shown + "\"";
