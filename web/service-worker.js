@@ -24,7 +24,6 @@ self.addEventListener("fetch", (event) => {
   const { request } = event;
   if (request.method !== "GET" || new URL(request.url).origin !== location.origin)
     return;
-  const kept = caches.open(version).then((cache) => cache.match(request.mode === "navigate" ? "./" : request,
-    { ignoreSearch: true }));
+  const kept = caches.match(request.mode === "navigate" ? "./" : request, { cacheName: version, ignoreSearch: true });
   event.respondWith(kept.then((response) => response ?? fetch(request)));
 });
