@@ -27,7 +27,8 @@ TEST(Panels, HoldEveryControlOnceButOneNoOneSeesOutsideTheWindow)
     for (const ControlRow& row : controlTable()) {
         const bool outside = row.rect.top >= clientHeightTwips || row.rect.left >= clientWidthTwips;
         EXPECT_EQ(times[row.name], outside ? 0 : 1) << row.name;
-        EXPECT_TRUE(!outside || std::find(unseen.begin(), unseen.end(), row.name) != unseen.end()) << row.name;
+        EXPECT_TRUE(!outside || std::find(unseen.begin(), unseen.end(), row.name) != unseen.end())
+            << row.name;
         times.erase(row.name);
     }
     times.erase("");
