@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout/panels.h"
 
+#include "language/language.h"
+
 namespace vorantis {
 namespace {
 
@@ -36,7 +38,7 @@ constexpr PanelPart integerDivisionParts[]{integerDivision};
 
 // In the window's Tab order, the title first.
 constexpr Panel table[]{
-    {"Label1", {}, titleParts},       {{}, "Fraction, Decimal, and Percent", conversionParts},
+    {"Label1", {}, titleParts},       {{}, translatable("Fraction, Decimal, and Percent"), conversionParts},
     {"Label11", {}, squareRootParts}, {"Label13", {}, primeParts},
     {"Label15", {}, exponentParts},   {"Label19", {}, fractionParts},
     {"Label34", {}, decimalParts},    {"Label5", {}, integerDivisionParts},

@@ -15,7 +15,7 @@ using PanelPart = std::span<const std::string_view>;
 
 struct Panel {
     std::string_view heading; // the label that heads it; empty where none does
-    std::string_view spokenName; // where no label heads it: what a screen reader calls it
+    std::string_view spokenName; // where no label heads it: what a screen reader calls it (English)
     std::span<const PanelPart> parts; // each part's controls in reading order
 };
 

@@ -6,9 +6,10 @@
 const accessKey = (caption) => caption.match(/&(.)/)?.[1].toLowerCase();
 const withoutMark = (caption) => caption.replace(/&(.)/, "$1");
 
-// A pop-up menu of `entries` ({name, caption, shortcuts, checkable, separatorBefore, run})
-// under `button`; focus goes back where it was when the menu closes.
-function popupMenu(button, entries) {
+// A pop-up menu of `entries` ({name, caption, shortcuts, checkable, radio, separatorBefore, run})
+// under `button`; focus goes back where it was when the menu closes. Its page-wide listeners
+// end with `signal`, where a menu is made anew (in another language).
+function popupMenu(button, entries, signal) {
   const menu = document.createElement("div");
   Object.assign(menu, { id: `${button.id}Menu`, className: "menu", hidden: true });
   menu.setAttribute("role", "menu");
@@ -21,9 +22,11 @@ function popupMenu(button, entries) {
     if (entry.separatorBefore)
       menu.append(Object.assign(document.createElement("div"), { role: "separator" }));
     const item = Object.assign(document.createElement("button"), { type: "button", id: entry.name, tabIndex: -1 });
-    item.setAttribute("role", entry.checkable ? "menuitemcheckbox" : "menuitem");
-    if (entry.checkable)
-      item.setAttribute("aria-checked", "false");
+    item.setAttribute("role", entry.radio ? "menuitemradio" : entry.checkable ? "menuitemcheckbox" : "menuitem");
+    if (entry.checkable || entry.radio)
+      item.setAttribute("aria-checked", String(Boolean(entry.checked)));
+    if (entry.lang)
+      item.lang = entry.lang; // a language's own name, read in that language
     item.dataset.key = accessKey(entry.caption) ?? "";
     item.dataset.command = entry.command ?? entry.name;
     const shortcut = Object.assign(document.createElement("span"), { textContent: entry.shortcuts?.[0] ?? "" });
@@ -73,7 +76,7 @@ function popupMenu(button, entries) {
   document.addEventListener("pointerdown", (event) => {
     if (!menu.contains(event.target) && !button.contains(event.target))
       show(false);
-  });
+  }, { signal });
   button.after(menu);
   return { button, menu, items, show, key: accessKey(button.dataset.caption ?? "") };
 }
@@ -88,8 +91,14 @@ function pressed(shortcut, event) {
 }
 
 // The menu bar: Alt and a menu's letter opens it, Left and Right go to the next menu, and a
-// command's shortcut runs it from anywhere on the page.
-function buildMenuBar(bar, menus, commands) {
+// command's shortcut runs it from anywhere on the page. The Language command stands for one
+// item a language, each by its own name, the one in use checked. Made anew, the bar's
+// listeners of before end.
+let menuBarListeners;
+function buildMenuBar(bar, menus, commands, languages, language) {
+  menuBarListeners?.abort();
+  menuBarListeners = new AbortController();
+  const signal = menuBarListeners.signal;
   bar.replaceChildren();
   const opened = menus.map((menu) => {
     const button = Object.assign(document.createElement("button"), { type: "button", id: menu.name,
@@ -97,9 +106,12 @@ function buildMenuBar(bar, menus, commands) {
     button.dataset.caption = menu.caption;
     bar.append(button);
     // An item's id is its menu's and its own: View's Working is not the working pane's view.
-    const entries = menu.commands.map((command) => ({ ...command, name: `${menu.name}-${command.name}`,
-      command: command.name, run: commands[command.name] }));
-    return popupMenu(button, entries);
+    const entries = menu.commands.flatMap((command) => command.name !== "language"
+      ? [{ ...command, name: `${menu.name}-${command.name}`, command: command.name, run: commands[command.name] }]
+      : languages.map(({ code, ownName }, index) => ({ name: `${menu.name}-language-${code}`, caption: ownName,
+        radio: true, checked: code === language, lang: code, separatorBefore: index === 0 && command.separatorBefore,
+        run: () => commands.language(code) })));
+    return popupMenu(button, entries, signal);
   });
   bar.addEventListener("keydown", (event) => {
     const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
@@ -111,7 +123,7 @@ function buildMenuBar(bar, menus, commands) {
     const open = !opened[at].menu.hidden;
     opened[at].show(false);
     open ? next.show(true) : next.button.focus();
-  });
+  }, { signal });
   const shortcuts = menus.flatMap((menu) => menu.commands).filter((command) => command.shortcuts.length);
   document.addEventListener("keydown", (event) => {
     if (event.altKey && !event.ctrlKey && !event.metaKey) {
@@ -127,6 +139,6 @@ function buildMenuBar(bar, menus, commands) {
       event.preventDefault();
       commands[command.name]();
     }
-  });
+  }, { signal });
   return opened;
 }

@@ -179,8 +179,9 @@
     buildPane();
     status.textContent = "";
     stale = [];
-    const { working: shown, zoom } = storage.read();
-    view = { working: shown === true, zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0 };
+    const { working: shown, zoom, language } = storage.read();
+    view = { working: shown === true, zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0,
+      ...(language && { language }) };
     setView({});
     byId(win.tabOrder[0]).focus();
   }
@@ -198,6 +199,7 @@
       byId("startAgain").focus();
     },
     working: () => setView({ working: !view.working }),
+    language: (code) => speakIn(code),
     zoomIn: () => setView({ zoom: view.zoom + win.zoom.step }),
     zoomOut: () => setView({ zoom: view.zoom - win.zoom.step }),
     actualSize: () => setView({ zoom: win.zoom.smallest }),
@@ -226,11 +228,48 @@
     return {};
   }
 
-  createVorantis({ form, instantiateWasm }).then((loaded) => {
-    module = loaded;
+  // The language of the first of the preferences that Vorantis has (a code chosen in the View
+  // menu, or the browser's list), and the window as the module says it in that language.
+  function speak(preferences) {
+    document.documentElement.lang = module.ccall("vorantis_speak", "string", ["string"], [preferences]);
     win = JSON.parse(module.ccall("vorantis_window", "string", [], []));
     words();
-    menuBar = buildMenuBar(byId("menubar"), win.menus, commands);
+    menuBar = buildMenuBar(byId("menubar"), win.menus, commands, win.languages, win.language);
+  }
+
+  // Says the page again in the language chosen: the fields keep what they hold, a caption a
+  // procedure wrote keeps its number or takes its word in the new language, and the working
+  // keeps its entries as they were written.
+  function speakIn(code) {
+    const wordsBefore = new Map(win.captionWords.map(({ english, shown }) => [shown, english]));
+    const shown = win.controls.map(({ name }) => byId(name)).map((element) =>
+      [element.id, element.tagName === "INPUT" ? element.value : element.textContent, element.hidden]);
+    const captionsBefore = new Map(win.controls.map(({ name, caption }) => [name, caption]));
+    const entries = [...byId(win.workingView.name).children];
+    const focused = document.activeElement?.id;
+    speak(code);
+    const wordsNow = new Map(win.captionWords.map(({ english, shown }) => [english, shown]));
+    const rows = new Map(win.controls.map((row) => [row.name, row]));
+    built = buildSurface(win, surface, run);
+    for (const [id, text, hidden] of shown) {
+      const element = byId(id), row = rows.get(id);
+      element.hidden = hidden;
+      if (element.tagName === "INPUT")
+        element.value = text;
+      else if (row.kind !== "line" && text !== captionsBefore.get(id)) // written by a procedure
+        element.textContent = wordsBefore.has(text) ? wordsNow.get(wordsBefore.get(text)) : text;
+    }
+    stale = stale.map(({ id }) => byId(id)).filter(Boolean);
+    stale.forEach((element) => { element.classList.add("stale"); element.setAttribute("aria-describedby", "staleNote"); });
+    buildPane();
+    byId(win.workingView.name).append(...entries);
+    setView({ language: code });
+    byId(focused)?.focus();
+  }
+
+  createVorantis({ form, instantiateWasm }).then((loaded) => {
+    module = loaded;
+    speak(storage.read().language || navigator.languages.join(","));
     document.addEventListener("keydown", tab);
     surface.addEventListener("pointerover", showWhole);
     surface.addEventListener("input", ({ target }) => stale.includes(target) && unmark(target));

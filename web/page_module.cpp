@@ -2,6 +2,7 @@
 // What the page's script calls: the window to lay out, a click on one of its controls, and
 // the working kept of the clicks.
 
+#include "language/language.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
 #include "web/json.h"
@@ -27,11 +28,20 @@ vorantis::WorkingLog& workingLog()
 
 extern "C" {
 
-// The whole window as JSON (web/window_json.h).
+// The whole window as JSON (web/window_json.h), in the language in use.
 EMSCRIPTEN_KEEPALIVE const char* vorantis_window()
 {
-    static const std::string json = vorantis::windowJson();
+    static std::string json;
+    json = vorantis::windowJson();
     return json.c_str();
+}
+
+// Speaks the language of the first of the preferences (a language code, or a browser's list
+// "de-AT,de,en") that Vorantis has, English where none; gives its code.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_speak(const char* preferences)
+{
+    vorantis::useLanguage(vorantis::languageFor(preferences));
+    return vorantis::currentLanguage().code.data(); // a code is a whole literal, ended by its NUL
 }
 
 // Runs the click of the control (a control of the table, or "clear" for File > Clear) and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/window_json.h"
 
+#include "language/language.h"
 #include "layout/about.h"
 #include "layout/control_table.h"
 #include "layout/panels.h"
@@ -38,15 +39,15 @@ std::string control(const ControlRow& row)
     return object({
         {"name", string(row.name)},
         {"kind", string(kindName(row.kind))},
-        {"caption", string(row.caption)},
+        {"caption", string(captionOf(row))},
         {"rect",
          "[" + number(r.left) + "," + number(r.top) + "," + number(r.width) + "," + number(r.height) + "]"},
         {"fontPoints", number(row.fontPoints)},
         {"bold", boolean(row.bold)},
         {"hidden", boolean(row.startsHidden)},
-        {"spokenName", string(row.spokenName)},
+        {"spokenName", string(row.spokenName.empty() ? row.spokenName : tr(row.spokenName))},
         {"enterRuns", string(row.enterRuns)},
-        {"hint", string(row.hint)},
+        {"hint", string(row.hint.empty() ? row.hint : tr(row.hint))},
         {"runs", boolean(procedureFor(row.name) != nullptr)},
     });
 }
@@ -55,7 +56,7 @@ std::string menu(const Menu& menu)
 {
     return object({
         {"name", string(menu.name)},
-        {"caption", string(menu.caption)},
+        {"caption", string(tr(menu.caption))},
         {"commands",
          array(menu.commands,
                [](const MenuCommand& command) {
@@ -65,7 +66,7 @@ std::string menu(const Menu& menu)
                            shortcuts.push_back(shortcut);
                    return object({
                        {"name", string(command.name)},
-                       {"caption", string(command.caption)},
+                       {"caption", string(tr(command.caption))},
                        {"shortcuts", strings(shortcuts)},
                        {"checkable", boolean(command.checkable)},
                        {"separatorBefore", boolean(command.separatorBefore)},
@@ -78,7 +79,7 @@ std::string panel(const Panel& panel)
 {
     return object({
         {"heading", string(panel.heading)},
-        {"spokenName", string(panel.spokenName)},
+        {"spokenName", string(panel.spokenName.empty() ? panel.spokenName : tr(panel.spokenName))},
         {"parts", array(panel.parts, [](PanelPart part) { return strings(part); })},
     });
 }
@@ -87,18 +88,18 @@ std::string texts()
 {
     return object({
         {"programName", string(programName)},
-        {"ok", string(okCaption)},
-        {"menuBar", string(menuBarName)},
-        {"stale", string(staleNote)},
-        {"ended", string(endedNote)},
-        {"startAgain", string(startAgainCaption)},
-        {"saveAsText", string(saveAsTextCaption)},
-        {"saveAsPage", string(saveAsPageCaption)},
-        {"savedName", string(savedWorkingName)},
-        {"notCopied", string(notCopiedNote)},
-        {"keys", string(missingKeys)},
-        {"keysName", string(missingKeysName)},
-        {"about", string(aboutMessage)},
+        {"ok", string(tr(okCaption))},
+        {"menuBar", string(tr(menuBarName))},
+        {"stale", string(tr(staleNote))},
+        {"ended", string(tr(endedNote))},
+        {"startAgain", string(tr(startAgainCaption))},
+        {"saveAsText", string(tr(saveAsTextCaption))},
+        {"saveAsPage", string(tr(saveAsPageCaption))},
+        {"savedName", string(tr(savedWorkingName))},
+        {"notCopied", string(tr(notCopiedNote))},
+        {"keys", string(currentLanguage().decimalComma ? "-,e" : missingKeys)}, // the mark the language writes
+        {"keysName", string(tr(missingKeysName))},
+        {"about", string(tr(aboutMessage))},
     });
 }
 
@@ -130,16 +131,27 @@ std::string windowJson()
         {"paneCommands",
          array(workingPaneCommands(),
                [](const PaneControl& command) {
-                   return object({{"name", string(command.name)}, {"caption", string(command.caption)}});
+                   return object({{"name", string(command.name)}, {"caption", string(tr(command.caption))}});
                })},
         {"workingCapacity", number(WorkingLog::capacity)},
         {"workingView",
-         object({{"name", string(workingView.name)}, {"caption", string(workingView.caption)}})},
+         object({{"name", string(workingView.name)}, {"caption", string(tr(workingView.caption))}})},
         {"stacking", strings(stacking)},
         {"tabOrder", strings(tabOrder())},
         {"panels", array(panels(), panel)},
         {"unseen", strings(unseenControls())},
         {"texts", texts()},
+        {"language", string(currentLanguage().code)},
+        {"languages", array(languages(),
+                            [](const Language& language) {
+                                return object({{"code", string(language.code)}, {"ownName", string(language.ownName)}});
+                            })},
+        // What a procedure writes into a caption, in the language in use, by its English: a
+        // page that changes its language says such a caption again.
+        {"captionWords", array(captionWords(),
+                               [](std::string_view english) {
+                                   return object({{"english", string(english)}, {"shown", string(tr(english))}});
+                               })},
         {"controls", array(controlTable(), control)},
     });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/tables.h"
 
+#include "language/language.h"
 #include "panels/dispatch.h"
 
 #include <fstream>
@@ -73,7 +74,8 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
     ClickOutcome outcome;
     if (click.kind)
         outcome.failure = std::string(kindName(*click.kind)) + ": " +
-            click.failure.substr(click.procedure->panel.size() + 2);
+            click.failure.substr(
+                fill(tr("{panel}: {message}"), {{"panel", tr(click.procedure->panel)}, {"message", ""}}).size());
     for (const Write& write : click.writes) {
         outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(write.control) + "=";
         for (const char c : valueOf(write)) // as the table writes a value

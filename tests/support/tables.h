@@ -5,6 +5,7 @@
 // column holds `Field=text` pairs whose texts, like a working entry, may hold \s (a blank),
 // \n, \t, \0 and \\.
 
+#include "language/language.h"
 #include "panels/dispatch.h"
 #include "tests/support/memory_form.h"
 
@@ -25,6 +26,14 @@ void typeInto(MemoryForm& form, const std::string& typedColumn);
 
 // A write's value as the tables write it: the text, or "shown" / "hidden" for a label.
 std::string valueOf(const Write& write);
+
+// Speaks the language for as long as it lives, English again however a test ends.
+struct SpeakingIn {
+    explicit SpeakingIn(std::string_view code) { useLanguage(*languageCoded(code)); }
+    SpeakingIn(const SpeakingIn&) = delete;
+    SpeakingIn& operator=(const SpeakingIn&) = delete;
+    ~SpeakingIn() { useLanguage(languages().front()); }
+};
 
 // What one click did, as the behaviour table writes it.
 struct ClickOutcome {
