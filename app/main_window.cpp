@@ -117,6 +117,7 @@ QAction* MainWindow::addLanguageMenu(QMenu* parent, const MenuCommand& command)
             remember();
         });
     }
+    menu->menuAction()->setObjectName(toQString(command.name));
     return menu->menuAction();
 }
 
@@ -130,6 +131,14 @@ void MainWindow::speakIn(const Language& language)
     if (m_pane)
         m_pane->retranslate();
     const bool working = m_view.working;
+    // The menus go once the command that chose the language has returned; until then they
+    // answer to no name, so that only the new ones are found.
+    for (QMenu* old : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        for (QObject* part : old->findChildren<QObject*>())
+            part->setObjectName({});
+        old->setObjectName({});
+        old->deleteLater();
+    }
     menuBar()->clear();
     buildMenu();
     const QSignalBlocker quiet(action(Command::working));

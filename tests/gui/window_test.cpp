@@ -3,11 +3,14 @@
 
 #include "app/one_line_label.h"
 #include "app/qt_text.h"
+#include "language/language.h"
 #include "layout/control_table.h"
+#include "layout/panels.h"
 #include "panels/procedures.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -144,26 +147,46 @@ TEST_F(Window, AResultLeftFromAnEarlierClickIsMarkedBesideAFailure)
     EXPECT_FALSE(marked("Text3") || marked("Text4"));
 }
 
-// A caption in the default font, and a heading, fits its place at every zoom.
-TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
+// Every caption with a word in it fits its place, in every language and at every zoom: a
+// heading within its rectangle as it wraps, a button's on its one line, and each word a
+// clickable label can show (its caption, a verdict) on the label's one line.
+TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
 {
-    for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier)) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() == 8 * zoom; }, 2000)) << zoom;
-        for (auto* widget : window.centralWidget()->findChildren<QWidget*>()) {
-            const ControlRow* row = controlRow(widget->objectName().toStdString());
-            if (!row || row->caption.empty() || (row->fontPoints != 0 && row->fontPoints != 9.75))
-                continue;
-            const QFontMetrics metrics(widget->font());
-            const QString caption = toQString(row->caption);
-            const bool button = qobject_cast<QPushButton*>(widget);
-            const int needed = button
-                ? metrics.horizontalAdvance(caption) + 4
-                : metrics.boundingRect(widget->rect(), Qt::TextWordWrap, caption).height();
-            // A button lower than a line of text (the operators) is judged by eye.
-            EXPECT_TRUE((button && widget->height() < metrics.height()) ||
-                        needed <= (button ? widget->width() : widget->height()))
-                << row->name << " at " << zoom;
+    for (const Language& language : languages()) {
+        speak(toQString(language.code));
+        SCOPED_TRACE(language.code.data());
+        for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier)) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 8 * zoom; }, 2000)) << zoom;
+            for (const ControlRow& row : controlTable()) {
+                QWidget* widget = control(toQString(row.name));
+                const QString caption = toQString(captionOf(row));
+                const auto unseen = unseenControls();
+                if (!caption.contains(QRegularExpression("\\w")) || caption.contains('_') ||
+                    std::find(unseen.begin(), unseen.end(), row.name) != unseen.end())
+                    continue;
+                const QFontMetrics metrics(widget->font());
+                QStringList words{caption};
+                const bool clickable = row.kind == ControlKind::Label && procedureFor(row.name);
+                if (clickable)
+                    for (const std::string_view word : captionWords())
+                        words << toQString(tr(word));
+                for (const QString& word : words) {
+                    const QRect needed = row.kind == ControlKind::Label && !clickable
+                        ? metrics.boundingRect(widget->rect(), Qt::TextWordWrap, word)
+                        : QRect(0, 0, metrics.horizontalAdvance(word) + 4, metrics.height());
+                    // A button lower than a line of text (the operators) is judged by eye.
+                    const bool low = qobject_cast<QPushButton*>(widget) && widget->height() < metrics.height();
+                    // A face larger than a line's room in the table (the title's 24 pt) is judged by its width.
+                    const bool large = row.fontPoints > 13.5;
+                    // A pixel's width over is the edge of a glyph, never a letter cut.
+                    EXPECT_TRUE(low || (needed.width() <= widget->width() + 1 &&
+                                        (large || needed.height() <= widget->height())))
+                        << row.name << " \"" << word.toStdString() << "\" at " << zoom << ": " << needed.width()
+                        << " × " << needed.height() << " in " << widget->width() << " × " << widget->height();
+                }
+            }
         }
+        key(Qt::Key_0, Qt::ControlModifier);
     }
 }
 

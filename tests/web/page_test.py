@@ -83,6 +83,16 @@ def type_in(typed):
         cdp("Input.insertText", {"text": text})  # as typed or pasted
 
 
+def shows(writes, failure, where):  # what a row says the click leaves on view, and its status line
+    for name, value in dict(pairs(writes)).items():
+        shown = {"shown": True, "hidden": False}.get(value)
+        got = script("return arguments[1] ? arguments[0].checkVisibility() : arguments[0].value"
+                     " ?? arguments[0].textContent", find(name), shown is not None)
+        check(got == (value if shown is None else shown), f"{where}: {name} is {got!r}")
+    status, part = find("failureMessage").text, failure[0].partition(":")[2].strip() if failure and failure[0] else ""
+    check(part in status and bool(status) == bool(part), f"{where}: status {status!r}")
+
+
 def run_rows(url, screen):
     clicked = set()
     for number, (control, typed, writes, *failure) in rows("behaviour.table"):
@@ -95,13 +105,7 @@ def run_rows(url, screen):
             keys().send_keys(Keys.ENTER).perform() if by_enter else choose("file", "clear") if control == "clear" \
                 else press(control)
             clicked.add(control)
-            for name, value in dict(pairs(writes)).items():
-                shown = {"shown": True, "hidden": False}.get(value)
-                got = script("return arguments[1] ? arguments[0].checkVisibility() : arguments[0].value"
-                             " ?? arguments[0].textContent", find(name), shown is not None)
-                check(got == (value if shown is None else shown), f"{url} line {number}: {name} is {got!r}")
-            status, part = find("failureMessage").text, failure[0].partition(":")[2].strip() if failure else ""
-            check(part in status and bool(status) == bool(failure), f"{url} line {number}: status {status!r}")
+            shows(writes, failure[:1], f"{url} line {number}")
             stale = script("return [...document.querySelectorAll('[aria-describedby=staleNote].stale')].map(e => e.id)")
             check(len(failure) < 2 or sorted(stale) == sorted(failure[1].split()), f"{url} line {number}: stale {stale}")
     clickable = script("return [...document.querySelectorAll('#surface button, [role=button]')].map(e => e.id)")
@@ -125,6 +129,16 @@ def no_faults(where):
 try:
     press = tap
     run_rows(origin, PHONE)
+    speaking = "en"  # each language chosen in the View menu, as a person chooses it
+    for number, (language, control, typed, writes, *failure) in rows("languages.table"):
+        if language != speaking:
+            choose("view", f"language-{language}")
+            speaking = language
+        check(script("return document.documentElement.lang") == language, f"languages.table line {number}: lang")
+        type_in(typed)
+        press(control)
+        shows(writes, failure[:1], f"languages.table line {number}")
+    choose("view", "language-en")
     choose("view", "working")  # the working, shown from now on, entry for entry as the window's
     for number, (control, typed, entry) in rows("working.table"):
         type_in(typed)
