@@ -58,5 +58,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # named here: the platform plugins that open the window, and the face of every caption.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The file and message dialogs in the pupil's language; the program speaks it without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -22,7 +22,9 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake make g++ qt6-base-dev fonts-liberation2)
+# gettext merges the translations into the menu entry and the AppStream data, python3 compiles
+# the catalogues, and Qt's own dialogs take their words from qt6-translations-l10n.
+build_packages=(cmake make g++ qt6-base-dev fonts-liberation2 gettext python3 qt6-translations-l10n)
 fuzz_packages=(clang libclang-rt-14-dev)
 # The fonts are cut to the program's characters and shipped as WOFF2 (fonttools, brotli); the
 # installed app's larger icons are drawn from the scalable one (rsvg-convert).
