@@ -5,6 +5,8 @@
 #include "core/failure.h"
 #include "core/quote.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <variant>
 
 namespace vorantis::working {
@@ -79,6 +81,29 @@ void noteRange(Entry& entry, const std::string& operation, const std::string& re
     else if (result == "0" && !exactIsZero)
         entry.add(operation + " is closer to 0 than the smallest number the calculator holds");
 }
+
+std::string sentence(std::string_view pattern,
+                     std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    std::string line;
+    for (std::size_t at = 0; at < pattern.size();) {
+        const std::size_t open = pattern.find('{', at);
+        line += pattern.substr(at, open - at);
+        if (open == std::string_view::npos)
+            break;
+        const std::size_t close = pattern.find('}', open);
+        const std::string_view name = pattern.substr(open + 1, close - open - 1);
+        const auto value =
+            std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == name; });
+        if (value == values.end())
+            throw std::logic_error("no value for {" + std::string(name) + "}");
+        line += value->second;
+        at = close + 1;
+    }
+    return line;
+}
+
+std::string wholeText(std::int64_t value) { return DoubleToText(static_cast<double>(value)); }
 
 std::string shown(std::string_view text)
 {
