@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 #include "working/classroom.h"
+#include "working/fraction_forms.h"
 #include "working/reduction.h"
 
 namespace vorantis::working {
@@ -11,6 +12,26 @@ namespace {
 std::string resultShown(const Entry& entry)
 {
     return entry.resultSign() + fraction(entry.after(Field::Text33), entry.after(Field::Text34));
+}
+
+// The result's lines before the last: its exact value or the way a pupil writes it.
+void explainResult(Entry& entry, const std::string& operation, const std::optional<Ratio>& exact)
+{
+    explainShownFraction(entry, entry.resultSign(), entry.after(Field::Text33), entry.after(Field::Text34),
+                         {operation, exact, false});
+}
+
+// The exact value of two typed fractions combined by the operation the label shows.
+std::optional<Ratio> exactResult(const Entry& entry, const std::string& caption)
+{
+    const auto first = ratioOf(entry.before(Field::Text29), entry.before(Field::Text30));
+    const auto second = ratioOf(entry.before(Field::Text31), entry.before(Field::Text32));
+    if (!first || !second)
+        return std::nullopt;
+    return caption == "+" ? addRatios(*first, *second)
+        : caption == "-"  ? subtractRatios(*first, *second)
+        : caption == "*"  ? multiplyRatios(*first, *second)
+                          : divideRatios(*first, *second);
 }
 
 // "75/100 = 3/4", or "7/100" alone where the fraction over 100 was in lowest terms already.
@@ -68,6 +89,8 @@ void explainFromDecimal(Entry& entry)
                        {{"decimal", decimal}, {"n", *n}, {"fraction", fraction(*n, *hundred)}}));
     explainFieldReduction(entry, *n, *hundred, 1);
     if (const auto percent = entry.written(Field::Text2)) {
+        explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                             {decimal, decimalRatio(decimal), true});
         entry.add(decimal + " = " + overHundredAndReduced(entry, *n, *hundred) + " = " + *percent + " %");
     }
 }
@@ -89,6 +112,9 @@ void explainFromPercent(Entry& entry)
     explainFieldReduction(entry, *n, *hundred, 1);
     if (entry.failed())
         return;
+    const auto typed = decimalRatio(percent);
+    explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                         {percent + " %", typed ? divideRatios(*typed, {100, 1}) : std::nullopt, true});
     entry.add(percent + " % = " + overHundredAndReduced(entry, *n, *hundred) + " = " + *decimal);
 }
 
@@ -105,8 +131,13 @@ void explainSimplify(Entry& entry)
     const bool unchanged = newN && newD && fraction(*newN, *newD) == fraction(n, d);
     if (multiple && newN && newD && !isZeroOver(n, d) && !unchanged)
         entry.add(multipleLine(*newN, *newD, *multiple));
-    if (!entry.failed())
-        entry.add(fraction(n, d) + " = " + fraction(entry.after(Field::n), entry.after(Field::d)));
+    if (entry.failed())
+        return;
+    const std::string shown = fraction(entry.after(Field::n), entry.after(Field::d));
+    explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                         {fraction(n, d), ratioOf(n, d), false});
+    entry.add(unchanged ? sentence("the fraction stays {fraction}", {{"fraction", shown}})
+                        : fraction(n, d) + " = " + shown);
 }
 
 void explainFractionSum(Entry& entry)
@@ -155,6 +186,7 @@ void explainFractionSum(Entry& entry)
     explainResultReduction(entry);
     if (entry.failed())
         return;
+    explainResult(entry, operation, exactResult(entry, caption));
     entry.add(operation + " = " + resultShown(entry));
 }
 
@@ -183,6 +215,7 @@ void explainFractionProduct(Entry& entry)
     explainResultReduction(entry);
     if (entry.failed())
         return;
+    explainResult(entry, operation, exactResult(entry, caption));
     entry.add(operation + " = " + resultShown(entry));
 }
 

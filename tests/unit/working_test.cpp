@@ -63,7 +63,7 @@ TEST(Working, EndsWithWhatTheWindowShows)
         {"Command3", "Text23=D Text24=W", " = {Text3} remainder {Text4}\n"}, {"Label12", "Text8=D", "√{Text8} = {Label12}\n"},
         {"calcsquare", "Text13=D Text14=W", " = {Text15}"}, {"Label17", "Text9=W", "{Text9} is {Label17}"},
         {"fromfrac", "n=W d=W", " = {Text1} = {Text2} %"}, {"fromdec", "Text1=D", " = {n}/{d} = {Text2} %"},
-        {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"}, {"simp", "n=W d=W", " = {n}/{d}"}, {"addfrac", fractions, result},
+        {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"}, {"simp", "n=W d=W", " {n}/{d}"}, {"addfrac", fractions, result},
         {"subfrac", fractions, result}, {"multifrac", fractions, result}, {"divfrac", fractions, result}};
     // clang-format on
     MemoryForm form; // one form throughout, as results stay in the window from click to click
