@@ -77,9 +77,11 @@ std::string Entry::text() const
 void noteRange(Entry& entry, const std::string& operation, const std::string& result, bool exactIsZero)
 {
     if (isInfinityText(result))
-        entry.add(operation + " is beyond the largest number the calculator holds");
+        entry.add(sentence("{operation} is beyond the largest number the calculator holds",
+                           {{"operation", operation}}));
     else if (result == "0" && !exactIsZero)
-        entry.add(operation + " is closer to 0 than the smallest number the calculator holds");
+        entry.add(sentence("{operation} is closer to 0 than the smallest number the calculator holds",
+                           {{"operation", operation}}));
 }
 
 std::string sentence(std::string_view pattern,
@@ -144,7 +146,8 @@ std::string wholeOf(const std::string& text)
     if (isWhole(text))
         return text;
     try {
-        return LongToText(TextToLong(text)) + " (" + text + " taken as a whole number)";
+        return sentence("{whole} ({typed} taken as a whole number)",
+                        {{"whole", LongToText(TextToLong(text))}, {"typed", text}});
     } catch (const Failure&) {
         return text;
     }

@@ -58,13 +58,17 @@ std::string writesOf(const Click& click)
 {
     const auto spokenNameOf = [](std::string_view control) {
         const ControlRow* row = controlRow(control);
-        return row && !row->spokenName.empty() ? "the " + std::string(row->spokenName) : std::string(control);
+        return row && !row->spokenName.empty()
+            ? working::sentence("the {name}", {{"name", std::string(row->spokenName)}})
+            : std::string(control);
     };
     std::string text;
     for (const Write& write : click.writes)
         if (const auto* value = std::get_if<std::string>(&write.value))
-            text +=
-                (text.empty() ? "" : "; ") + spokenNameOf(write.control) + " shows " + working::shown(*value);
+            text += (text.empty() ? "" : "; ") +
+                working::sentence(
+                        "{control} shows {value}",
+                        {{"control", spokenNameOf(write.control)}, {"value", working::shown(*value)}});
     return std::string(click.procedure->panel) + ": " + (text.empty() ? "nothing written" : text);
 }
 

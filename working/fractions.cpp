@@ -79,7 +79,7 @@ void explainFromFraction(Entry& entry)
 void explainFromDecimal(Entry& entry)
 {
     const std::string decimal = entry.before(Field::Text1);
-    entry.about(decimal + " as a fraction");
+    entry.about(sentence("{decimal} as a fraction", {{"decimal", decimal}}));
     const auto hundred = entry.written(Field::d);
     const auto n = entry.written(Field::n);
     if (!hundred || !n)
@@ -122,7 +122,7 @@ void explainSimplify(Entry& entry)
 {
     const std::string n = entry.before(Field::n);
     const std::string d = entry.before(Field::d);
-    entry.about("Simplify " + fraction(n, d), true);
+    entry.about(sentence("Simplify {fraction}", {{"fraction", fraction(n, d)}}), true);
     explainFieldReduction(entry, n, d, 0);
     // Text6 ends with the multiple of the reduced terms; a zero result shows 0 there.
     const auto newN = entry.written(Field::n);

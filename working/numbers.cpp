@@ -24,13 +24,17 @@ bool explainRoundingDown(Entry& entry, const std::string& division, double divid
     if (plain || std::floor(exact) == exact)
         return false;
     const std::string exactText = DoubleToText(exact);
+    const std::initializer_list<std::pair<std::string_view, std::string>> values{
+        {"division", division}, {"exact", exactText}, {"quotient", quotient}};
     if (!isWhole(exactText))
-        entry.add(division + " = " + exactText +
-                  ", rounded down (towards minus infinity) to the whole number " + quotient +
-                  ", so the remainder has the sign of the divisor");
+        entry.add(sentence("{division} = {exact}, rounded down (towards minus infinity) to the whole number "
+                           "{quotient}, so the remainder has the sign of the divisor",
+                           values));
     else if (exact < valueOf(exactText))
-        entry.add("in the calculator's binary arithmetic " + division + " comes out a little below " +
-                  exactText + ", so the quotient is rounded down to " + quotient);
+        entry.add(
+            sentence("in the calculator's binary arithmetic {division} comes out a little below {exact}, "
+                     "so the quotient is rounded down to {quotient}",
+                     values));
     else
         return false;
     return true;
@@ -44,10 +48,11 @@ void explainClear(Entry& entry)
     if (!entry.visibilityWritten(Label::Label41))
         return;
     entry.add("Cleared every field and hid the minus sign of the fraction result");
-    const std::string captions =
-        quoted(entry.after(Label::Label12)) + " and " + quoted(entry.after(Label::Label17));
-    entry.add(entry.written(Label::Label12) ? "The square root and the prime test show " + captions + " again"
-                                            : "The square root and the prime test still show " + captions);
+    const std::initializer_list<std::pair<std::string_view, std::string>> captions{
+        {"root", quoted(entry.after(Label::Label12))}, {"prime", quoted(entry.after(Label::Label17))}};
+    entry.add(entry.written(Label::Label12)
+                  ? sentence("The square root and the prime test show {root} and {prime} again", captions)
+                  : sentence("The square root and the prime test still show {root} and {prime}", captions));
 }
 
 void explainDecimal(Entry& entry)
@@ -112,10 +117,17 @@ void explainIntegerDivision(Entry& entry)
     }
     const std::string check = DoubleToText(checkedAdd(checkedMultiply(v, q), valueOf(*remainder)));
     const bool matches = check == DoubleToText(d);
-    entry.add("check: " + divisor + " × " + operand(*quotient) + " + " + operand(*remainder) + " = " +
-              (matches ? dividend
-                       : check + ", not exactly " + dividend +
-                       ": the quotient and the remainder show at most 15 significant digits"));
+    const std::initializer_list<std::pair<std::string_view, std::string>> terms{
+        {"divisor", divisor},
+        {"quotient", operand(*quotient)},
+        {"remainder", operand(*remainder)},
+        {"check", check},
+        {"dividend", dividend}};
+    entry.add(matches
+                  ? sentence("check: {divisor} × {quotient} + {remainder} = {dividend}", terms)
+                  : sentence("check: {divisor} × {quotient} + {remainder} = {check}, not exactly {dividend}: "
+                             "the quotient and the remainder show at most 15 significant digits",
+                             terms));
 }
 
 void explainSquareRoot(Entry& entry)
@@ -133,7 +145,8 @@ void explainSquareRoot(Entry& entry)
 void explainPower(Entry& entry)
 {
     const std::string base = entry.before(Field::Text13);
-    const std::string power = operand(base) + " to the power " + entry.before(Field::Text14);
+    const std::string power = sentence("{base} to the power {exponent}",
+                                       {{"base", operand(base)}, {"exponent", entry.before(Field::Text14)}});
     entry.about(power);
     if (const auto result = entry.written(Field::Text15)) {
         noteRange(entry, power, *result, valueOf(base) == 0);
@@ -144,17 +157,18 @@ void explainPower(Entry& entry)
 void explainPrimeTest(Entry& entry)
 {
     const std::string typed = entry.before(Field::Text9);
-    entry.about("Prime test of " + typed);
+    entry.about(sentence("Prime test of {n}", {{"n", typed}}));
     const std::string& verdict = entry.after(Label::Label17);
     if (!entry.written(Label::Label17) || entry.failed())
         return;
     const std::int32_t n = TextToLong(typed);
     const std::string number = LongToText(n);
     if (number != typed)
-        entry.add(typed + " is the whole number " + number);
+        entry.add(sentence("{typed} is the whole number {n}", {{"typed", typed}, {"n", number}}));
     if (verdict == "Neither") {
-        entry.add(number +
-                  " is neither prime nor composite: only whole numbers from 2 up are one or the other");
+        entry.add(
+            sentence("{n} is neither prime nor composite: only whole numbers from 2 up are one or the other",
+                     {{"n", number}}));
         entry.add(
             n == 0 ? "a prime has exactly two divisors, 1 and itself; every whole number from 1 up divides 0"
                    : "a prime has exactly two divisors, 1 and itself; 1 has only one divisor, 1");
