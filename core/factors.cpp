@@ -88,20 +88,27 @@ PrimeTrial primesTried(std::int32_t number)
     if (number < 4)
         return trial;
     const std::int32_t root = wholeSquareRoot(number);
-    // A sieve to twice the root always holds a prime above the root (Bertrand), the first not tried.
-    std::vector<bool> composite(2 * std::size_t(root) + 3);
-    for (std::int32_t p = 2;; ++p) {
+    std::vector<char> composite(std::size_t(root) + 1);
+    for (std::int32_t p = 2; p <= root; ++p) {
         if (composite[std::size_t(p)])
             continue;
-        const bool divided = !trial.tried.empty() && number % trial.tried.back() == 0;
-        if (p > root || divided) {
-            trial.next = p;
-            return trial;
-        }
         trial.tried.push_back(p);
+        if (number % p == 0)
+            break;
         for (std::size_t multiple = std::size_t(p) * p; multiple < composite.size();
              multiple += std::size_t(p))
-            composite[multiple] = true;
+            composite[multiple] = 1;
+    }
+    // The next prime lies below twice the last one tried (Bertrand), where the primes tried
+    // reach past its square root, so trial division by them finds it.
+    for (std::int32_t candidate = trial.tried.back() + 1;; ++candidate) {
+        bool prime = true;
+        for (std::size_t i = 0; prime && trial.tried[i] * std::int64_t{trial.tried[i]} <= candidate; ++i)
+            prime = candidate % trial.tried[i] != 0;
+        if (prime) {
+            trial.next = candidate;
+            return trial;
+        }
     }
 }
 

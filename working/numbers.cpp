@@ -179,23 +179,24 @@ void explainPrimeTest(Entry& entry)
         entry.add(sentence("{n} is prime: its only divisors are 1 and {n}", {{"n", number}}));
         return;
     }
-    // The primes that do not divide it: all those tried, or all but the last for a composite.
+    // The primes that do not divide it: all those tried, or all but the last for a composite. A
+    // short list reads as a pupil tries them; a long one by its count and where it ends.
     const bool composite = verdict == "Composite";
+    const std::size_t count = trial.tried.size() - composite;
+    const bool listable = count <= 8;
     std::vector<std::string> passed;
-    for (std::size_t i = 0; i + composite < trial.tried.size(); ++i)
+    for (std::size_t i = 0; listable && i < count; ++i)
         passed.push_back(LongToText(trial.tried[i]));
     const std::initializer_list<std::pair<std::string_view, std::string>> values{
         {"n", number},
         {"primes", listed(passed, "or")},
-        {"count", std::to_string(passed.size())},
-        {"last", passed.empty() ? "" : passed.back()},
+        {"count", std::to_string(count)},
+        {"last", count == 0 ? "" : LongToText(trial.tried[count - 1])},
         {"next", LongToText(trial.next)},
         {"square", DoubleToText(checkedMultiply(trial.next, trial.next))},
         {"factor", LongToText(trial.tried.back())},
         {"other", DoubleToText(checkedDivide(n, trial.tried.back()))}};
-    // A short list reads as a pupil tries them; a long one by its count and where it ends.
-    const bool listable = passed.size() <= 8;
-    if (composite && passed.empty())
+    if (composite && count == 0)
         entry.add(sentence("{n} is composite: {n} = {factor} × {other}", values));
     else if (composite)
         entry.add(sentence(
