@@ -6,6 +6,8 @@
 #include "core/quote.h"
 #include "language/language.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <variant>
 
 namespace vorantis::working {
@@ -77,10 +79,36 @@ std::string Entry::text() const
 void noteRange(Entry& entry, const std::string& operation, const std::string& result, bool exactIsZero)
 {
     if (isInfinityText(result))
-        entry.add(operation + " is beyond the largest number the calculator holds");
+        entry.add(sentence("{operation} is beyond the largest number the calculator holds",
+                           {{"operation", operation}}));
     else if (result == "0" && !exactIsZero)
-        entry.add(operation + " is closer to 0 than the smallest number the calculator holds");
+        entry.add(sentence("{operation} is closer to 0 than the smallest number the calculator holds",
+                           {{"operation", operation}}));
 }
+
+std::string sentence(std::string_view pattern,
+                     std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    const std::string_view translated = tr(pattern);
+    std::string line;
+    for (std::size_t at = 0; at < translated.size();) {
+        const std::size_t open = translated.find('{', at);
+        line += translated.substr(at, open - at);
+        if (open == std::string_view::npos)
+            break;
+        const std::size_t close = translated.find('}', open);
+        const std::string_view name = translated.substr(open + 1, close - open - 1);
+        const auto value =
+            std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == name; });
+        if (value == values.end())
+            throw std::logic_error("no value for {" + std::string(name) + "}");
+        line += value->second;
+        at = close + 1;
+    }
+    return line;
+}
+
+std::string wholeText(std::int64_t value) { return DoubleToText(static_cast<double>(value)); }
 
 std::string shown(std::string_view text)
 {
@@ -121,7 +149,8 @@ std::string wholeOf(const std::string& text)
     if (isWhole(text))
         return text;
     try {
-        return LongToText(TextToLong(text)) + " (" + text + " taken as a whole number)";
+        return sentence("{whole} ({typed} taken as a whole number)",
+                        {{"whole", LongToText(TextToLong(text))}, {"typed", text}});
     } catch (const Failure&) {
         return text;
     }

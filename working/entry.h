@@ -7,9 +7,12 @@
 
 #include "panels/dispatch.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vorantis::working {
@@ -52,6 +55,13 @@ private:
 // line says so before the result.
 void noteRange(Entry& entry, const std::string& operation, const std::string& result,
                bool exactIsZero = true);
+
+// A line from its sentence pattern, in the language in use, each "{name}" replaced by its value:
+// every line is one whole sentence, which a translation can reorder around its numbers.
+std::string sentence(std::string_view pattern,
+                     std::initializer_list<std::pair<std::string_view, std::string>> values);
+// A whole number as the program writes it; exact below 10 to the 15th, as every one said is.
+std::string wholeText(std::int64_t value);
 
 // A number's text without the blanks around it; any other text in quotes, on one line.
 std::string shown(std::string_view text);

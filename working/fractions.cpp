@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working/explainers.h"
 
+#include "core/convert.h"
+#include "working/classroom.h"
+#include "working/fraction_forms.h"
 #include "working/reduction.h"
 
 namespace vorantis::working {
@@ -9,6 +12,49 @@ namespace {
 std::string resultShown(const Entry& entry)
 {
     return entry.resultSign() + fraction(entry.after(Field::Text33), entry.after(Field::Text34));
+}
+
+// The result's lines before the last: its exact value or the way a pupil writes it.
+void explainResult(Entry& entry, const std::string& operation, const std::optional<Ratio>& exact)
+{
+    explainShownFraction(entry, entry.resultSign(), entry.after(Field::Text33), entry.after(Field::Text34),
+                         {operation, exact, false});
+}
+
+// The exact value of two typed fractions combined by the operation the label shows.
+std::optional<Ratio> exactResult(const Entry& entry, const std::string& caption)
+{
+    const auto first = ratioOf(entry.before(Field::Text29), entry.before(Field::Text30));
+    const auto second = ratioOf(entry.before(Field::Text31), entry.before(Field::Text32));
+    if (!first || !second)
+        return std::nullopt;
+    return caption == "+" ? addRatios(*first, *second)
+        : caption == "-"  ? subtractRatios(*first, *second)
+        : caption == "*"  ? multiplyRatios(*first, *second)
+                          : divideRatios(*first, *second);
+}
+
+// "75/100 = 3/4", or "7/100" alone where the fraction over 100 was in lowest terms already.
+std::string overHundredAndReduced(const Entry& entry, const std::string& n, const std::string& hundred)
+{
+    const std::string reduced = fraction(entry.after(Field::n), entry.after(Field::d));
+    return reduced == fraction(n, hundred) ? reduced : fraction(n, hundred) + " = " + reduced;
+}
+
+std::string commonDenominatorLine(const std::string& d1, const std::string& d2, const std::string& common)
+{
+    if (d1 == d2 && isWhole(d1))
+        return sentence("both fractions are over {denominator}, so the common denominator is {denominator}",
+                        {{"denominator", d1}});
+    const std::string how = multipleFound(TextToLong(d1), TextToLong(d2), TextToLong(common), false);
+    const std::initializer_list<std::pair<std::string_view, std::string>> values{
+        {"common", common}, {"first", wholeOf(d1)}, {"second", wholeOf(d2)}, {"how", how}};
+    return how.empty()
+        ? sentence("the common denominator is {common}, the least common multiple of {first} and {second}",
+                   values)
+        : sentence(
+              "the common denominator is {common}, the least common multiple of {first} and {second}: {how}",
+              values);
 }
 
 } // namespace
@@ -33,17 +79,20 @@ void explainFromFraction(Entry& entry)
 void explainFromDecimal(Entry& entry)
 {
     const std::string decimal = entry.before(Field::Text1);
-    entry.about(decimal + " as a fraction");
+    entry.about(sentence("{decimal} as a fraction", {{"decimal", decimal}}));
     const auto hundred = entry.written(Field::d);
     const auto n = entry.written(Field::n);
     if (!hundred || !n)
         return;
     noteRange(entry, decimal + " × 100", *n);
-    entry.add(decimal + " × 100 = " + *n + ", so " + decimal + " = " + fraction(*n, *hundred));
+    entry.add(sentence("{decimal} × 100 = {n}, so {decimal} = {fraction}",
+                       {{"decimal", decimal}, {"n", *n}, {"fraction", fraction(*n, *hundred)}}));
     explainFieldReduction(entry, *n, *hundred, 1);
-    if (const auto percent = entry.written(Field::Text2))
-        entry.add(decimal + " = " + fraction(*n, *hundred) + " = " +
-                  fraction(entry.after(Field::n), entry.after(Field::d)) + " = " + *percent + " %");
+    if (const auto percent = entry.written(Field::Text2)) {
+        explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                             {decimal, decimalRatio(decimal), true});
+        entry.add(decimal + " = " + overHundredAndReduced(entry, *n, *hundred) + " = " + *percent + " %");
+    }
 }
 
 void explainFromPercent(Entry& entry)
@@ -53,33 +102,42 @@ void explainFromPercent(Entry& entry)
     const auto decimal = entry.written(Field::Text1);
     if (!decimal)
         return;
-    entry.add(percent + " % = " + percent + " ÷ 100 = " + *decimal);
     const auto n = entry.written(Field::n);
     const auto hundred = entry.written(Field::d);
-    if (!n || !hundred)
+    if (!n || !hundred) {
+        entry.add(percent + " % = " + percent + " ÷ 100 = " + *decimal);
         return;
-    entry.add(percent + " % = " + fraction(*n, *hundred));
+    }
+    entry.add(percent + " % = " + fraction(*n, *hundred) + " = " + percent + " ÷ 100 = " + *decimal);
     explainFieldReduction(entry, *n, *hundred, 1);
-    if (!entry.failed())
-        entry.add(percent + " % = " + fraction(*n, *hundred) + " = " +
-                  fraction(entry.after(Field::n), entry.after(Field::d)) + " = " + *decimal);
+    if (entry.failed())
+        return;
+    const auto typed = decimalRatio(percent);
+    explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                         {percent + " %", typed ? divideRatios(*typed, {100, 1}) : std::nullopt, true});
+    entry.add(percent + " % = " + overHundredAndReduced(entry, *n, *hundred) + " = " + *decimal);
 }
 
 void explainSimplify(Entry& entry)
 {
     const std::string n = entry.before(Field::n);
     const std::string d = entry.before(Field::d);
-    entry.about("Simplify " + fraction(n, d), true);
+    entry.about(sentence("Simplify {fraction}", {{"fraction", fraction(n, d)}}), true);
     explainFieldReduction(entry, n, d, 0);
     // Text6 ends with the multiple of the reduced terms; a zero result shows 0 there.
     const auto newN = entry.written(Field::n);
     const auto newD = entry.written(Field::d);
     const auto multiple = entry.written(Field::Text6);
-    if (multiple && newN && newD && !isZeroOver(n, d) && fraction(*newN, *newD) != fraction(n, d))
-        entry.add("the least common multiple of " + wholeOf(*newN) + " and " + wholeOf(*newD) + " is " +
-                  *multiple);
-    if (!entry.failed())
-        entry.add(fraction(n, d) + " = " + fraction(entry.after(Field::n), entry.after(Field::d)));
+    const bool unchanged = newN && newD && fraction(*newN, *newD) == fraction(n, d);
+    if (multiple && newN && newD && !isZeroOver(n, d) && !unchanged)
+        entry.add(multipleLine(*newN, *newD, *multiple));
+    if (entry.failed())
+        return;
+    const std::string shown = fraction(entry.after(Field::n), entry.after(Field::d));
+    explainShownFraction(entry, "", entry.after(Field::n), entry.after(Field::d),
+                         {fraction(n, d), ratioOf(n, d), false});
+    entry.add(unchanged ? sentence("the fraction stays {fraction}", {{"fraction", shown}})
+                        : fraction(n, d) + " = " + shown);
 }
 
 void explainFractionSum(Entry& entry)
@@ -94,8 +152,7 @@ void explainFractionSum(Entry& entry)
     const auto common = entry.written(Field::Text30) ? multipleOf(d1, d2) : std::nullopt;
     if (!common)
         return;
-    entry.add("the common denominator is " + *common + ", the least common multiple of " + wholeOf(d1) +
-              " and " + wholeOf(d2));
+    entry.add(commonDenominatorLine(d1, d2, *common));
 
     const auto n1 = entry.written(Field::Text29), n2 = entry.written(Field::Text31);
     const std::string newD1 = entry.written(Field::Text30).value_or("");
@@ -117,20 +174,28 @@ void explainFractionSum(Entry& entry)
     if (caption == "+")
         entry.add(a + " + " + operand(b) + " = " + result);
     else if (!minus.empty())
-        entry.add(a + " is less than " + b + ", so " + a + " − " + operand(b) + " = " + minus + "(" + b +
-                  " − " + operand(a) + ") = " + minus + operand(result));
+        entry.add(sentence("{a} is less than {b}, so {a} − {b'} = {minus}({b} − {a'}) = {minus}{result}",
+                           {{"a", a},
+                            {"b", b},
+                            {"b'", operand(b)},
+                            {"a'", operand(a)},
+                            {"minus", minus},
+                            {"result", operand(result)}}));
     else
         entry.add(a + " − " + operand(b) + " = " + result);
     explainResultReduction(entry);
-    if (!entry.failed())
-        entry.add(operation + " = " + resultShown(entry));
+    if (entry.failed())
+        return;
+    explainResult(entry, operation, exactResult(entry, caption));
+    entry.add(operation + " = " + resultShown(entry));
 }
 
 void explainFractionProduct(Entry& entry)
 {
     const std::string n1 = entry.before(Field::Text29), d1 = entry.before(Field::Text30);
     const std::string n2 = entry.before(Field::Text31), d2 = entry.before(Field::Text32);
-    const bool divide = entry.written(Label::Label20) == "/";
+    const std::string caption = entry.written(Label::Label20).value_or("?");
+    const bool divide = caption == "/";
     const std::string operation = fraction(n1, d1) + (divide ? " ÷ " : " × ") + operand(fraction(n2, d2));
     entry.about(operation);
     // A quotient is the first fraction times the second turned upside down.
@@ -143,12 +208,15 @@ void explainFractionProduct(Entry& entry)
                   (divide ? fraction(n1, d1) + " × " + operand(fraction(d2, n2)) + " = " : std::string()) +
                   "(" + top + ")/(" + bottom + ") = " + fraction(*numerator, *denominator));
     else if (numerator)
-        entry.add("the numerator of the result is " + top + " = " + *numerator);
+        entry.add(sentence("the numerator of the result is {top} = {n}", {{"top", top}, {"n", *numerator}}));
     else if (denominator)
-        entry.add("the denominator of the result is " + bottom + " = " + *denominator);
+        entry.add(sentence("the denominator of the result is {bottom} = {d}",
+                           {{"bottom", bottom}, {"d", *denominator}}));
     explainResultReduction(entry);
-    if (!entry.failed())
-        entry.add(operation + " = " + resultShown(entry));
+    if (entry.failed())
+        return;
+    explainResult(entry, operation, exactResult(entry, caption));
+    entry.add(operation + " = " + resultShown(entry));
 }
 
 } // namespace vorantis::working

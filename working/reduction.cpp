@@ -5,39 +5,87 @@
 #include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
+#include "working/classroom.h"
 
 namespace vorantis::working {
 namespace {
 
+// What a click wrote of one reduction, as far as it got.
+struct Reduction {
+    std::string n, d;
+    std::string multiple; // the program's least common multiple of the terms as whole numbers
+    std::optional<std::string> factor; // n × d ÷ multiple
+    bool factorShown; // in Text5; a fraction result's factor stays inside the click
+    std::optional<std::string> newN, newD;
+};
+
 std::string zeroLine(const std::string& numerator, const std::string& denominator)
 {
-    return fraction(numerator, denominator) + " is 0, written 0/1";
+    return sentence("{fraction} is 0, written 0/1", {{"fraction", fraction(numerator, denominator)}});
 }
 
-// The common factor from the least common multiple, n × d ÷ lcm(n, d), and both terms divided by
-// it, as far as the click got.
-void addReduction(Entry& entry, const std::string& n, const std::string& d, const std::string& multiple,
-                  const std::optional<std::string>& factor, const std::optional<std::string>& newN,
-                  const std::optional<std::string>& newD)
+void addDivision(Entry& entry, const Reduction& r, const char* pattern)
 {
-    std::string line =
-        "the least common multiple of " + wholeOf(n) + " and " + wholeOf(d) + " is " + multiple;
-    if (!factor) {
-        entry.add(line);
+    const std::string divisor = operand(*r.factor);
+    if (r.newN && r.newD)
+        entry.add(sentence(
+            pattern,
+            {{"factor", *r.factor},
+             {"divisions",
+              sentence(
+                  "{n} ÷ {factor} = {newN} and {d} ÷ {factor} = {newD}",
+                  {{"n", r.n}, {"d", r.d}, {"factor", divisor}, {"newN", *r.newN}, {"newD", *r.newD}})}}));
+    else if (r.newD)
+        entry.add(sentence("{d} ÷ {factor} = {newD}", {{"d", r.d}, {"factor", divisor}, {"newD", *r.newD}}));
+}
+
+// Whole terms: the pupil's greatest common factor, then the program's figure where Text5 shows
+// it, then the division by the factor the program used.
+void explainWholeReduction(Entry& entry, const Reduction& r)
+{
+    const std::int64_t n = TextToLong(r.n), d = TextToLong(r.d), multiple = TextToLong(r.multiple);
+    const CommonFactor found = commonFactor(n, d, fraction(r.n, r.d));
+    entry.add(found.line);
+    if (r.factor && r.factorShown) {
+        const std::string how = multipleFound(n, d, multiple, found.byFactors);
+        const std::initializer_list<std::pair<std::string_view, std::string>> values{
+            {"n", r.n},
+            {"d", operand(r.d)},
+            {"multiple", operand(r.multiple)},
+            {"factor", *r.factor},
+            {"lcm", r.multiple},
+            {"how", how}};
+        entry.add(how.empty()
+                      ? sentence("the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}, "
+                                 "where {lcm} is the least common multiple it finds for them",
+                                 values)
+                      : sentence("the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}, "
+                                 "where {lcm} is their least common multiple: {how}",
+                                 values));
+    }
+    if (!r.factor || *r.factor == "1")
+        return;
+    // With a term below 0 the program's factor is the greatest common one with a minus sign.
+    addDivision(entry, r,
+                r.factorShown || *r.factor == wholeText(found.value)
+                    ? "{divisions}"
+                    : "the calculator divides both by {factor}, the greatest common factor with a minus "
+                      "sign: {divisions}");
+}
+
+void explainReduction(Entry& entry, const Reduction& r)
+{
+    if (isWhole(r.n) && isWhole(r.d)) {
+        explainWholeReduction(entry, r);
         return;
     }
-    line +=
-        ", so their common factor is " + n + " × " + operand(d) + " ÷ " + operand(multiple) + " = " + *factor;
-    if (*factor == "1" && isWhole(n) && isWhole(d)) {
-        entry.add(line + ": " + fraction(n, d) + " is in lowest terms");
+    entry.add(multipleLine(r.n, r.d, r.multiple));
+    if (!r.factor)
         return;
-    }
-    entry.add(line);
-    const std::string divisor = " ÷ " + operand(*factor) + " = ";
-    if (newN && newD)
-        entry.add(n + divisor + *newN + " and " + d + divisor + *newD);
-    else if (newD)
-        entry.add(d + divisor + *newD);
+    entry.add(sentence(
+        "so the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}",
+        {{"n", r.n}, {"d", operand(r.d)}, {"multiple", operand(r.multiple)}, {"factor", *r.factor}}));
+    addDivision(entry, r, "{divisions}");
 }
 
 } // namespace
@@ -49,6 +97,16 @@ std::optional<std::string> multipleOf(const std::string& first, const std::strin
     } catch (const Failure&) {
         return std::nullopt;
     }
+}
+
+std::string multipleLine(const std::string& first, const std::string& second, const std::string& multiple)
+{
+    const std::string how = multipleFound(TextToLong(first), TextToLong(second), TextToLong(multiple), false);
+    const std::initializer_list<std::pair<std::string_view, std::string>> values{
+        {"first", wholeOf(first)}, {"second", wholeOf(second)}, {"multiple", multiple}, {"how", how}};
+    return how.empty()
+        ? sentence("the least common multiple of {first} and {second} is {multiple}", values)
+        : sentence("the least common multiple of {first} and {second} is {multiple}: {how}", values);
 }
 
 bool isZeroOver(const std::string& numerator, const std::string& denominator)
@@ -66,8 +124,9 @@ void explainFieldReduction(Entry& entry, const std::string& n, const std::string
         if (entry.written(Field::n, nth))
             entry.add(zeroLine(n, d));
     } else if (const auto multiple = multipleOf(d, n)) {
-        addReduction(entry, n, d, *multiple, entry.written(Field::Text5), entry.written(Field::n, nth),
-                     entry.written(Field::d, nth));
+        explainReduction(entry,
+                         {n, d, *multiple, entry.written(Field::Text5), true, entry.written(Field::n, nth),
+                          entry.written(Field::d, nth)});
     }
 }
 
@@ -92,7 +151,7 @@ void explainResultReduction(Entry& entry)
     } catch (const Failure&) {
         // The click stopped here too: its multiple is 0.
     }
-    addReduction(entry, *n, *d, *multiple, factor, newN, newD);
+    explainReduction(entry, {*n, *d, *multiple, factor, false, newN, newD});
 }
 
 } // namespace vorantis::working

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The panels a narrow screen shows one by one hold the whole window: a control left out of
-// them, or in two, would be missing from the page, or there twice.
+// The control table and the panels as every front end reads them, in a build without the
+// window as well: a control left out of the panels, or in two, would be missing from the page,
+// or there twice.
 
 #include "layout/control_table.h"
 #include "layout/panels.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace vorantis::testing {
 namespace {
@@ -33,6 +35,21 @@ TEST(Panels, HoldEveryControlOnceButOneNoOneSeesOutsideTheWindow)
     }
     times.erase("");
     EXPECT_TRUE(times.empty()) << "a panel names a control the table does not have: " << times.begin()->first;
+}
+
+// A front end orders its controls by these numbers alone: two controls with one number, or a
+// gap, would leave the order to the front end.
+TEST(ControlTable, GivesEveryControlButTheLinesATabIndexOfItsOwnFrom0Up)
+{
+    std::set<int> indices;
+    int controls = 0;
+    for (const ControlRow& row : controlTable()) {
+        EXPECT_EQ(row.tabIndex < 0, row.kind == ControlKind::Line) << row.name;
+        if (row.kind != ControlKind::Line)
+            indices.insert(row.tabIndex), ++controls;
+    }
+    EXPECT_EQ(int(indices.size()), controls);
+    EXPECT_TRUE(*indices.begin() == 0 && *indices.rbegin() == controls - 1);
 }
 
 } // namespace
