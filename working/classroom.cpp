@@ -57,11 +57,12 @@ std::string factored(std::int64_t number)
     return wholeText(number) + " = " + (number < 0 ? "-" : "") + productText(factors);
 }
 
-std::string listed(const std::vector<std::string>& items, const std::string& lastJoin)
+std::string listed(const std::vector<std::string>& items, std::string_view lastJoin)
 {
+    // "2, 3, 5 or 7": the last join is the language's ("or", "oder"), the others a comma.
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " " + lastJoin + " " : ", ") + items[i];
+        text += (i == 0 ? "" : i + 1 == items.size() ? " " + std::string(lastJoin) + " " : ", ") + items[i];
     return text;
 }
 
@@ -72,7 +73,7 @@ std::string multipleFound(std::int64_t first, std::int64_t second, std::int64_t 
     if (a == 0 || b == 0 || productOf(powers) != multiple)
         return "";
     if (a == b)
-        return "the two numbers are the same";
+        return sentence("the two numbers are the same", {});
     if (multiple == std::max(a, b))
         return sentence("{larger} is itself a multiple of {smaller}",
                         {{"larger", wholeText(std::max(a, b))}, {"smaller", wholeText(std::min(a, b))}});

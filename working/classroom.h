@@ -19,7 +19,7 @@ std::string productText(const Factors& factors);
 // as it is its own factor.
 std::string factored(std::int64_t number);
 // "2, 3, 5 or 7": the last two joined by the word given.
-std::string listed(const std::vector<std::string>& items, const std::string& lastJoin);
+std::string listed(const std::vector<std::string>& items, std::string_view lastJoin);
 
 // How the least common multiple `multiple` of the two numbers is found, said after a colon:
 // one a multiple of the other, their multiples listed where they meet soon enough, else each

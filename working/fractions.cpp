@@ -157,13 +157,18 @@ void explainFractionSum(Entry& entry)
     const auto n1 = entry.written(Field::Text29), n2 = entry.written(Field::Text31);
     const std::string newD1 = entry.written(Field::Text30).value_or("");
     const std::string newD2 = entry.written(Field::Text32).value_or("");
-    std::string rewritten;
-    if (n1 && fraction(*n1, newD1) != first)
-        rewritten = first + " = " + fraction(*n1, newD1);
-    if (n2 && fraction(*n2, newD2) != second)
-        rewritten += (rewritten.empty() ? "" : " and ") + second + " = " + fraction(*n2, newD2);
-    if (!rewritten.empty())
-        entry.add(rewritten);
+    const bool firstRewritten = n1 && fraction(*n1, newD1) != first;
+    const bool secondRewritten = n2 && fraction(*n2, newD2) != second;
+    if (firstRewritten && secondRewritten)
+        entry.add(sentence("{first} = {firstRewritten} and {second} = {secondRewritten}",
+                           {{"first", first},
+                            {"firstRewritten", fraction(*n1, newD1)},
+                            {"second", second},
+                            {"secondRewritten", fraction(*n2, newD2)}}));
+    else if (firstRewritten)
+        entry.add(first + " = " + fraction(*n1, newD1));
+    else if (secondRewritten)
+        entry.add(second + " = " + fraction(*n2, newD2));
 
     const auto numerator = entry.written(Field::Text35);
     if (!numerator || !n1 || !n2)

@@ -6,6 +6,7 @@
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
 #include "core/quote.h"
+#include "language/language.h"
 #include "working/classroom.h"
 
 #include <cmath>
@@ -189,7 +190,7 @@ void explainPrimeTest(Entry& entry)
         passed.push_back(LongToText(trial.tried[i]));
     const std::initializer_list<std::pair<std::string_view, std::string>> values{
         {"n", number},
-        {"primes", listed(passed, "or")},
+        {"primes", listed(passed, tr("or"))},
         {"count", std::to_string(count)},
         {"last", count == 0 ? "" : LongToText(trial.tried[count - 1])},
         {"next", LongToText(trial.next)},

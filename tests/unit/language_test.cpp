@@ -37,7 +37,7 @@ TEST(Languages, EveryClickOfTheTableWritesAndSaysWhatItsRowSays)
 // A translator may order a sentence's placeholders as the language needs, but keeps each one.
 TEST(Catalogues, KeepEveryPlaceholderOfTheirEnglish)
 {
-    const std::regex placeholder(R"(\{\w+\})");
+    const std::regex placeholder(R"(\{[^{}]+\})");
     const auto placeholders = [&](std::string_view text) {
         std::set<std::string> found;
         for (std::cregex_iterator it(text.begin(), text.end(), placeholder), end; it != end; ++it)
