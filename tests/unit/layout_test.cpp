@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 namespace vorantis::testing {
 namespace {
@@ -23,6 +24,17 @@ TEST(ControlTable, GivesEveryControlButTheLinesATabIndexOfItsOwnFrom0Up)
     }
     EXPECT_EQ(int(indices.size()), controls);
     EXPECT_TRUE(*indices.begin() == 0 && *indices.rbegin() == controls - 1);
+}
+
+// Return runs a panel from a field only in the square root's field and in the prime test's, and
+// nowhere else.
+TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
+{
+    std::string runs;
+    for (const ControlRow& row : controlTable())
+        if (!row.enterRuns.empty())
+            runs += std::string(row.name) + " runs " + std::string(row.enterRuns) + "; ";
+    EXPECT_EQ(runs, "Text9 runs Label17; Text8 runs Label12; ");
 }
 
 } // namespace
