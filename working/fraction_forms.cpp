@@ -39,6 +39,17 @@ void addExact(Entry& entry, const ExactValue& exact, const Ratio& lowest, const 
                              values));
 }
 
+// The window's fraction agrees where its terms are the exact ones, in lowest terms, but for the
+// side its sign is on.
+bool agrees(const std::optional<Ratio>& shown, const Ratio& lowest)
+{
+    if (!shown)
+        return false;
+    const Ratio reduced = lowestTerms(*shown);
+    return reduced.numerator == lowest.numerator && reduced.denominator == lowest.denominator &&
+        std::llabs(shown->denominator) == lowest.denominator;
+}
+
 } // namespace
 
 std::optional<Ratio> ratioOf(const std::string& numerator, const std::string& denominator)
@@ -54,17 +65,9 @@ void explainShownFraction(Entry& entry, const std::string& sign, const std::stri
     std::optional<Ratio> shown;
     if (isWhole(numerator) && isWhole(denominator) && denominator != "0")
         shown = Ratio{(sign.empty() ? 1 : -1) * std::int64_t{TextToLong(numerator)}, TextToLong(denominator)};
-    const std::optional<Ratio> lowest = exact.value ? std::optional(lowestTerms(*exact.value)) : std::nullopt;
-    if (lowest && writable(*exact.value)) {
-        const Ratio shownLowest = shown ? lowestTerms(*shown) : Ratio{0, 0};
-        // The window's fraction agrees where its terms are the exact ones, in lowest terms, but for
-        // the side its sign is on.
-        if (!shown || shownLowest.numerator != lowest->numerator ||
-            shownLowest.denominator != lowest->denominator ||
-            std::llabs(shown->denominator) != lowest->denominator) {
-            addExact(entry, exact, *lowest, shownFraction);
-            return;
-        }
+    if (exact.value && writable(*exact.value) && !agrees(shown, lowestTerms(*exact.value))) {
+        addExact(entry, exact, lowestTerms(*exact.value), shownFraction);
+        return;
     }
     if (!shown || shown->numerator == 0)
         return;

@@ -104,10 +104,8 @@ void explainFromPercent(Entry& entry)
         return;
     const auto n = entry.written(Field::n);
     const auto hundred = entry.written(Field::d);
-    if (!n || !hundred) {
-        entry.add(percent + " % = " + percent + " ÷ 100 = " + *decimal);
-        return;
-    }
+    if (!n || !hundred)
+        return; // both follow the decimal, with no step between that could fail
     entry.add(percent + " % = " + fraction(*n, *hundred) + " = " + percent + " ÷ 100 = " + *decimal);
     explainFieldReduction(entry, *n, *hundred, 1);
     if (entry.failed())

@@ -88,10 +88,13 @@ void explainIntegerDivision(Entry& entry)
     const double lower = checkedMultiply(v, q), upper = checkedMultiply(v, checkedAdd(q, 1));
     const std::string lowerText = DoubleToText(lower), upperText = DoubleToText(upper);
     // The quotient as on paper: the divisor's multiples on either side of the dividend, said only
-    // where they show so and the remainder is what is left.
-    const double below = valueOf(lowerText), above = valueOf(upperText);
-    const bool between = v > 0 ? below <= d && d < above : below >= d && d > above;
-    const bool shows = between && DoubleToText(checkedSubtract(d, lower)) == *remainder;
+    // where both show exactly, they lie either side and the remainder is what is left.
+    const auto exactly = [](double value, const std::string& text) {
+        return std::isfinite(value) && valueOf(text) == value;
+    };
+    const bool between = v > 0 ? lower <= d && d < upper : lower >= d && d > upper;
+    const bool shows = exactly(lower, lowerText) && exactly(upper, upperText) && between &&
+        DoubleToText(checkedSubtract(d, lower)) == *remainder;
     const std::string result = division + " = " + *quotient + " remainder " + *remainder;
     if (!shows) {
         entry.add(result);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
 
 namespace vorantis::testing {
 namespace {
@@ -50,6 +51,17 @@ TEST(ControlTable, GivesEveryControlButTheLinesATabIndexOfItsOwnFrom0Up)
     }
     EXPECT_EQ(int(indices.size()), controls);
     EXPECT_TRUE(*indices.begin() == 0 && *indices.rbegin() == controls - 1);
+}
+
+// Return runs a panel from a field only in the square root's field and in the prime test's, and
+// nowhere else.
+TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
+{
+    std::string runs;
+    for (const ControlRow& row : controlTable())
+        if (!row.enterRuns.empty())
+            runs += std::string(row.name) + " runs " + std::string(row.enterRuns) + "; ";
+    EXPECT_EQ(runs, "Text9 runs Label17; Text8 runs Label12; ");
 }
 
 } // namespace
