@@ -86,10 +86,11 @@ void noteRange(Entry& entry, const std::string& operation, const std::string& re
                            {{"operation", operation}}));
 }
 
-std::string sentence(std::string_view pattern,
-                     std::initializer_list<std::pair<std::string_view, std::string>> values)
+namespace {
+
+std::string filled(std::string_view translated,
+                   std::initializer_list<std::pair<std::string_view, std::string>> values)
 {
-    const std::string_view translated = tr(pattern);
     std::string line;
     for (std::size_t at = 0; at < translated.size();) {
         const std::size_t open = translated.find('{', at);
@@ -106,6 +107,20 @@ std::string sentence(std::string_view pattern,
         at = close + 1;
     }
     return line;
+}
+
+} // namespace
+
+std::string sentence(std::string_view pattern,
+                     std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    return filled(tr(pattern), values);
+}
+
+std::string sentencePlural(std::string_view one, std::string_view many, unsigned long count,
+                           std::initializer_list<std::pair<std::string_view, std::string>> values)
+{
+    return filled(trn(one, many, count), values);
 }
 
 std::string wholeText(std::int64_t value) { return DoubleToText(static_cast<double>(value)); }

@@ -58,6 +58,9 @@ void noteRange(Entry& entry, const std::string& operation, const std::string& re
 
 // A line from its sentence pattern, in the language in use, each "{name}" replaced by its value:
 // every line is one whole sentence, which a translation can reorder around its numbers.
+// The same for a line that counts something: the language's form for `count`.
+std::string sentencePlural(std::string_view one, std::string_view many, unsigned long count,
+                           std::initializer_list<std::pair<std::string_view, std::string>> values);
 std::string sentence(std::string_view pattern,
                      std::initializer_list<std::pair<std::string_view, std::string>> values);
 // A whole number as the program writes it; exact below 10 to the 15th, as every one said is.

@@ -48,7 +48,7 @@ void explainClear(Entry& entry)
     // Both Clears hide the minus sign last, once every field is empty.
     if (!entry.visibilityWritten(Label::Label41))
         return;
-    entry.add("Cleared every field and hid the minus sign of the fraction result");
+    entry.add(sentence("Cleared every field and hid the minus sign of the fraction result", {}));
     const std::initializer_list<std::pair<std::string_view, std::string>> captions{
         {"root", quoted(entry.after(Label::Label12))}, {"prime", quoted(entry.after(Label::Label17))}};
     entry.add(entry.written(Label::Label12)
@@ -95,7 +95,9 @@ void explainIntegerDivision(Entry& entry)
     const bool between = v > 0 ? lower <= d && d < upper : lower >= d && d > upper;
     const bool shows = exactly(lower, lowerText) && exactly(upper, upperText) && between &&
         DoubleToText(checkedSubtract(d, lower)) == *remainder;
-    const std::string result = division + " = " + *quotient + " remainder " + *remainder;
+    const std::string result =
+        sentence("{division} = {quotient} remainder {remainder}",
+                 {{"division", division}, {"quotient", *quotient}, {"remainder", *remainder}});
     if (!shows) {
         entry.add(result);
         explainRoundingDown(entry, division, d, v, *quotient);
@@ -141,8 +143,8 @@ void explainSquareRoot(Entry& entry)
     if (const auto result = entry.written(Label::Label12)) {
         entry.add(root + " = " + *result);
         const double value = valueOf(*result);
-        entry.add("check: " + *result + " × " + *result + " = " +
-                  DoubleToText(checkedMultiply(value, value)));
+        entry.add(sentence("check: {root} × {root} = {square}",
+                           {{"root", *result}, {"square", DoubleToText(checkedMultiply(value, value))}}));
     }
 }
 
@@ -169,13 +171,16 @@ void explainPrimeTest(Entry& entry)
     const std::string number = LongToText(n);
     if (number != typed)
         entry.add(sentence("{typed} is the whole number {n}", {{"typed", typed}, {"n", number}}));
-    if (verdict == "Neither") {
+    if (verdict == tr("Neither")) {
         entry.add(
             sentence("{n} is neither prime nor composite: only whole numbers from 2 up are one or the other",
                      {{"n", number}}));
         entry.add(
-            n == 0 ? "a prime has exactly two divisors, 1 and itself; every whole number from 1 up divides 0"
-                   : "a prime has exactly two divisors, 1 and itself; 1 has only one divisor, 1");
+            n == 0
+                ? sentence("a prime has exactly two divisors, 1 and itself; every whole number from 1 up "
+                           "divides 0",
+                           {})
+                : sentence("a prime has exactly two divisors, 1 and itself; 1 has only one divisor, 1", {}));
         return;
     }
     const PrimeTrial trial = primesTried(n);
@@ -185,7 +190,7 @@ void explainPrimeTest(Entry& entry)
     }
     // The primes that do not divide it: all those tried, or all but the last for a composite. A
     // short list reads as a pupil tries them; a long one by its count and where it ends.
-    const bool composite = verdict == "Composite";
+    const bool composite = verdict == tr("Composite");
     const std::size_t count = trial.tried.size() - composite;
     const bool listable = count <= 8;
     std::vector<std::string> passed;
@@ -202,19 +207,25 @@ void explainPrimeTest(Entry& entry)
         {"other", DoubleToText(checkedDivide(n, trial.tried.back()))}};
     if (composite && count == 0)
         entry.add(sentence("{n} is composite: {n} = {factor} × {other}", values));
+    else if (composite && listable)
+        entry.add(sentence("{n} is composite: it is not divisible by {primes}, but {n} = {factor} × {other}",
+                           values));
     else if (composite)
-        entry.add(sentence(
-            listable ? "{n} is composite: it is not divisible by {primes}, but {n} = {factor} × {other}"
-                     : "{n} is composite: none of the {count} primes from 2 to {last} divides it, "
-                       "but {n} = {factor} × {other}",
-            values));
-    else if (verdict == "Prime")
-        entry.add(sentence(
-            listable ? "{n} is prime: it is not divisible by {primes}, and {next} × {next} = {square} "
-                       "is more than {n}"
-                     : "{n} is prime: none of the {count} primes from 2 to {last} divides it, and "
-                       "{next} × {next} = {square} is more than {n}",
-            values));
+        entry.add(sentencePlural("{n} is composite: {count} prime from 2 to {last} does not divide it, "
+                                 "but {n} = {factor} × {other}",
+                                 "{n} is composite: none of the {count} primes from 2 to {last} divides it, "
+                                 "but {n} = {factor} × {other}",
+                                 count, values));
+    else if (verdict == tr("Prime") && listable)
+        entry.add(sentence("{n} is prime: it is not divisible by {primes}, and {next} × {next} = {square} "
+                           "is more than {n}",
+                           values));
+    else if (verdict == tr("Prime"))
+        entry.add(sentencePlural("{n} is prime: {count} prime from 2 to {last} does not divide it, and "
+                                 "{next} × {next} = {square} is more than {n}",
+                                 "{n} is prime: none of the {count} primes from 2 to {last} divides it, and "
+                                 "{next} × {next} = {square} is more than {n}",
+                                 count, values));
 }
 
 } // namespace vorantis::working

@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
+#include "language/language.h"
 #include "working/classroom.h"
 
 namespace vorantis::working {
@@ -69,8 +70,9 @@ void explainWholeReduction(Entry& entry, const Reduction& r)
     addDivision(entry, r,
                 r.factorShown || *r.factor == wholeText(found.value)
                     ? "{divisions}"
-                    : "the calculator divides both by {factor}, the greatest common factor with a minus "
-                      "sign: {divisions}");
+                    : translatable("the calculator divides both by {factor}, the greatest common factor with "
+                                   "a minus sign: {divisions}")
+                          .data());
 }
 
 void explainReduction(Entry& entry, const Reduction& r)
