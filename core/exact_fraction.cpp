@@ -59,15 +59,17 @@ std::optional<Ratio> decimalRatio(std::string_view text)
     } catch (const Failure&) {
         return std::nullopt;
     }
-    // The grammar is checked: blanks, a sign, digits with at most one point, an exponent.
+    // The grammar is checked: blanks, a sign, digits with at most one decimal mark (a comma,
+    // where the language writes one), an exponent.
     std::size_t i = text.find_first_not_of(" \t");
     const bool negative = text[i] == '-';
     i += text[i] == '-' || text[i] == '+';
     std::optional<std::int64_t> digits = 0;
     long places = 0;
     bool point = false;
-    for (; i < text.size() && (text[i] == '.' || (text[i] >= '0' && text[i] <= '9')); ++i) {
-        if (text[i] == '.') {
+    const auto isMark = [](char c) { return c == '.' || c == ','; };
+    for (; i < text.size() && (isMark(text[i]) || (text[i] >= '0' && text[i] <= '9')); ++i) {
+        if (isMark(text[i])) {
             point = true;
             continue;
         }

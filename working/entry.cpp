@@ -69,10 +69,14 @@ std::string Entry::text() const
     // A click that stopped says first what it was doing, unless its first line already does.
     const bool subjectOpens =
         m_subjectOpens || (!message.empty() && !m_lines.empty() && !m_lines.front().starts_with(m_subject));
+    // "1/2 + 1/3: the common denominator ...", with the language's own colon.
+    const auto opened = [this](const std::string& line) {
+        return fill(tr("{subject}: {line}"), {{"subject", m_subject}, {"line", line}});
+    };
     for (const std::string& line : m_lines)
-        text += (text.empty() ? (subjectOpens ? m_subject + ": " : "") : "\n") + line;
+        text += text.empty() ? (subjectOpens ? opened(line) : line) : "\n" + line;
     if (!message.empty())
-        text += text.empty() ? m_subject + ": " + message : "\n" + message;
+        text += text.empty() ? opened(message) : "\n" + message;
     return text;
 }
 

@@ -6,6 +6,9 @@
 #include "tests/gui/window_fixture.h"
 #include "tests/support/tables.h"
 
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
 #include <map>
 #include <sstream>
 
@@ -42,6 +45,13 @@ TEST_F(Window, EveryClickOfTheLanguagesTableShowsWhatItsRowSays)
                         ? window.failureMessage().isEmpty()
                         : window.failureMessage().contains(toQString(failure.substr(failure.find(": ") + 2))))
             << window.failureMessage().toStdString();
+        if (row.columns.size() > 5 && !row.columns[5].empty()) { // the working, as the pane shows it
+            if (!control("working") || !control("working")->isVisible())
+                choose("view", "working");
+            const QString entry = control<QPlainTextEdit>("working")->document()->lastBlock().text();
+            EXPECT_EQ(entry.trimmed().replace(QChar::LineSeparator, '\n').toStdString(),
+                      testing::unescaped(row.columns[5]));
+        }
     }
     speak("en");
 }

@@ -138,6 +138,8 @@ try:
         type_in(typed)
         press(control)
         shows(writes, failure[:1], f"languages.table line {number}")
+        entry = script("return document.getElementById('working').lastElementChild?.textContent")
+        check(len(failure) < 2 or entry == failure[1].replace("\\n", "\n"), f"languages.table line {number}: {entry!r}")
     choose("view", "language-en")
     choose("view", "working")  # the working, shown from now on, entry for entry as the window's
     for number, (control, typed, entry) in rows("working.table"):
