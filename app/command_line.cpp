@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/language_choice.h"
 #include "app/qt_text.h"
 #include "language/language.h"
 
@@ -68,6 +69,13 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VORANTIS_VERSION);
     const QString program = QCoreApplication::applicationName();
 
+    // Qt's parser says "Usage:" and "Options:" through Qt's translations, which only an
+    // application can load: one lives while the command line is answered, in another language.
+    std::optional<QCoreApplication> translating;
+    if (&currentLanguage() != &languages().front()) {
+        translating.emplace(argc, argv);
+        speak(currentLanguage());
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(toQString(vorantis::tr(
         "A calculator for school arithmetic.\nQt's own options, such as -platform, -display and -style, "
@@ -92,9 +100,12 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return badCommandLine;
     }
     if (parser.isSet(help)) {
-        // Without an application object Qt cannot name the program in its usage line.
-        return answer(parser.helpText().replace("<executable_name>", program),
-                      vorantis::tr("cannot write the help: {reason}"), program);
+        // Qt names the program in its usage line as it was started, or, without an application,
+        // not at all: it is called by its name either way.
+        QString help = parser.helpText();
+        const QString started = translating ? QCoreApplication::arguments().constFirst() : "<executable_name>";
+        help.replace(help.indexOf(started), started.size(), program);
+        return answer(help, vorantis::tr("cannot write the help: {reason}"), program);
     }
     if (parser.isSet(version)) {
         return answer(QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()),

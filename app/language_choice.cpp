@@ -27,6 +27,8 @@ const Language& systemLanguage()
 void speak(const Language& language)
 {
     useLanguage(language);
+    if (!QCoreApplication::instance())
+        return; // Qt's own texts wait for the application
     // One translator for Qt's own texts, replaced at each change; none for English.
     static std::unique_ptr<QTranslator> qtTexts;
     if (qtTexts)

@@ -11,8 +11,9 @@ namespace vorantis {
 // LC_MESSAGES, LANG, the first of them set; English where none names a language Vorantis has.
 const Language& systemLanguage();
 
-// Speaks the language: its catalogue for Vorantis's own texts, and Qt's translations for the
-// texts of Qt's dialogs (the file dialog's buttons, the message box's OK), where the system has them.
+// Speaks the language: its catalogue for Vorantis's own texts, and, once there is an
+// application, Qt's translations for the texts of Qt's dialogs and of its command-line parser
+// (the file dialog's buttons, "Usage:"), where the system has them.
 void speak(const Language& language);
 
 } // namespace vorantis

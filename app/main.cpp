@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = vorantis::answerCommandLine(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> application = vorantis::startApplication(argc, argv);
+    vorantis::speak(vorantis::currentLanguage()); // Qt's dialogs too, now that they can be
     vorantis::identifyApplication();
     vorantis::MainWindow window;
     window.show();
