@@ -79,12 +79,13 @@ void explainIntegerDivision(Entry& entry)
     const std::string dividend = entry.before(Field::Text23);
     const std::string divisor = entry.before(Field::Text24);
     const std::string division = dividend + " ÷ " + operand(divisor);
-    const auto quotient = entry.written(Field::Text3);
     const auto remainder = entry.written(Field::Text4);
     entry.about(division);
-    if (!quotient || !remainder)
+    // Every failure comes before the quotient is written, and the remainder right after it.
+    if (!remainder)
         return;
-    const double d = valueOf(dividend), v = valueOf(divisor), q = valueOf(*quotient);
+    const std::string quotient = entry.after(Field::Text3);
+    const double d = valueOf(dividend), v = valueOf(divisor), q = valueOf(quotient);
     const double lower = checkedMultiply(v, q), upper = checkedMultiply(v, checkedAdd(q, 1));
     const std::string lowerText = DoubleToText(lower), upperText = DoubleToText(upper);
     // The quotient as on paper: the divisor's multiples on either side of the dividend, said only
@@ -97,18 +98,18 @@ void explainIntegerDivision(Entry& entry)
         DoubleToText(checkedSubtract(d, lower)) == *remainder;
     const std::string result =
         sentence("{division} = {quotient} remainder {remainder}",
-                 {{"division", division}, {"quotient", *quotient}, {"remainder", *remainder}});
+                 {{"division", division}, {"quotient", quotient}, {"remainder", *remainder}});
     if (!shows) {
         entry.add(result);
-        explainRoundingDown(entry, division, d, v, *quotient);
+        explainRoundingDown(entry, division, d, v, quotient);
     } else {
         // Past 0 the rounding towards minus infinity needs saying first; above 0 the two multiples
         // say it all.
-        const bool rounded = !(d >= 0 && v > 0) && explainRoundingDown(entry, division, d, v, *quotient);
+        const bool rounded = !(d >= 0 && v > 0) && explainRoundingDown(entry, division, d, v, quotient);
         entry.about(division, !rounded);
         const std::initializer_list<std::pair<std::string_view, std::string>> values{
-            {"divisor", operand(divisor)}, {"factor", operand(*quotient)},
-            {"quotient", *quotient},       {"next", operand(DoubleToText(checkedAdd(q, 1)))},
+            {"divisor", operand(divisor)}, {"factor", operand(quotient)},
+            {"quotient", quotient},        {"next", operand(DoubleToText(checkedAdd(q, 1)))},
             {"lower", lowerText},          {"upper", upperText},
             {"dividend", dividend},        {"subtracted", operand(lowerText)},
             {"remainder", *remainder},     {"result", result}};
@@ -125,7 +126,7 @@ void explainIntegerDivision(Entry& entry)
     const bool matches = check == DoubleToText(d);
     const std::initializer_list<std::pair<std::string_view, std::string>> terms{
         {"divisor", divisor},
-        {"quotient", operand(*quotient)},
+        {"quotient", operand(quotient)},
         {"remainder", operand(*remainder)},
         {"check", check},
         {"dividend", dividend}};
