@@ -55,7 +55,8 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
     QFile text(folder.filePath("working.txt")), page(folder.filePath("working.html"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(text.readAll()), QApplication::clipboard()->text());
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("17 ÷ 5 = 3 remainder 2"));
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("17 ÷ 5: ") &&
+                QApplication::clipboard()->text().contains("so 17 ÷ 5 = 3 remainder 2\n"));
     EXPECT_TRUE(page.readAll().startsWith("<!DOCTYPE html>"));
     ASSERT_TRUE(save("/sys/working.txt")); // a folder no one may write in, root included
     EXPECT_TRUE(window.failureMessage().startsWith("Working: not saved to /sys/working.txt: "));
