@@ -136,8 +136,9 @@
     order[(at + (event.shiftKey ? -1 : 1) + order.length) % order.length].focus();
   }
 
-  // The keys a phone's number pad may lack, above its keyboard while a field has focus.
-  function offerKeys() {
+  // The keys a phone's number pad may lack, in the language's own marks ("-,e" with a decimal
+  // comma), above its keyboard while a field has focus.
+  function makeKeys() {
     const keys = byId("keys");
     keys.setAttribute("aria-label", win.texts.keysName);
     keys.replaceChildren(...[...win.texts.keys].map((key) => {
@@ -152,6 +153,11 @@
       });
       return button;
     }));
+  }
+
+  function offerKeys() {
+    const keys = byId("keys");
+    makeKeys();
     const place = () => {
       const seen = visualViewport;
       keys.style.top = `${seen.offsetTop + seen.height - keys.offsetHeight}px`;
@@ -165,7 +171,9 @@
         place();
       }
     });
-    surface.addEventListener("focusout", () => { keys.hidden = true; });
+    // A finger moves the focus only after it lifts, so a tap from one field to the next passes
+    // through here after the keys were offered: they stay while a field keeps the focus.
+    surface.addEventListener("focusout", (event) => { keys.hidden ||= event.relatedTarget?.tagName !== "INPUT"; });
     visualViewport.addEventListener("resize", place);
     visualViewport.addEventListener("scroll", place);
   }
@@ -262,6 +270,7 @@
     stale = stale.map(({ id }) => byId(id)).filter(Boolean);
     stale.forEach((element) => { element.classList.add("stale"); element.setAttribute("aria-describedby", "staleNote"); });
     buildPane();
+    makeKeys();
     byId(win.workingView.name).append(...entries);
     setView({ language: code });
     byId(focused)?.focus();

@@ -89,7 +89,8 @@ def shows(writes, failure, where):  # what a row says the click leaves on view, 
         got = script("return arguments[1] ? arguments[0].checkVisibility() : arguments[0].value"
                      " ?? arguments[0].textContent", find(name), shown is not None)
         check(got == (value if shown is None else shown), f"{where}: {name} is {got!r}")
-    status, part = find("failureMessage").text, failure[0].partition(":")[2].strip() if failure and failure[0] else ""
+    status = script("return arguments[0].textContent", find("failureMessage"))  # as written: a no-break space too
+    part = failure[0].partition(":")[2].strip() if failure and failure[0] else ""
     check(part in status and bool(status) == bool(part), f"{where}: status {status!r}")
 
 
@@ -134,6 +135,8 @@ try:
         if language != speaking:
             choose("view", f"language-{language}")
             speaking = language
+            marks = script("return document.getElementById('keys').textContent")  # every one but English: a comma
+            check(marks == ("-.e" if language == "en" else "-,e"), f"languages.table line {number}: keys {marks!r}")
         check(script("return document.documentElement.lang") == language, f"languages.table line {number}: lang")
         type_in(typed)
         press(control)
@@ -147,9 +150,11 @@ try:
         choose("file", "clear") if control == "clear" else press(control)
         got = script("return document.getElementById('working').lastElementChild.textContent")
         check(got == entry.replace("\\n", "\n"), f"working.table line {number}: {got!r}")
-    type_in("Text20=")  # a phone's number pad may lack the minus sign and the exponent: the page has them
+    # A phone's number pad may lack the minus sign and the exponent: the page has them, and keeps them
+    # on offer as the finger moves from one field to the next.
+    type_in("Text21=1 Text20=")
     [press(button) for button in script("return [...document.querySelectorAll('#keys button')]")]
-    check(find("Text20").get_attribute("value") == "-.e", "the keys a number pad lacks")
+    check(find("Text20").get_attribute("value") == "-.e", f"the keys a number pad lacks: {find('Text20').get_attribute('value')!r}")
     for screen in SCREENS:
         for scheme in ("light", "dark"):
             cdp("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
