@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/language_choice.h"
+#include "app/qt_text.h"
+#include "language/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -47,12 +51,13 @@ void print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text)
 
 // An answer lost to a full disk or a closed file must not pass for one given: the write and the
 // flush are both checked, and what failed is said on stderr.
-ExitStatus answer(const QString& text, const char* what, const QString& program)
+ExitStatus answer(const QString& text, std::string_view what, const QString& program)
 {
     errno = 0;
     if (std::fputs(qPrintable(text), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return answered;
-    print(stderr, QString("%1: cannot write the %2: %3\n").arg(program, what, std::strerror(errno)));
+    print(stderr,
+          QString("%1: %2\n").arg(program, toQString(fill(what, {{"reason", std::strerror(errno)}}))));
     return notWritten;
 }
 
@@ -64,29 +69,47 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VORANTIS_VERSION);
     const QString program = QCoreApplication::applicationName();
 
+    // Qt's parser says "Usage:" and "Options:" through Qt's translations, which only an
+    // application can load: one lives while the command line is answered, in another language.
+    std::optional<QCoreApplication> translating;
+    if (&currentLanguage() != &languages().front()) {
+        translating.emplace(argc, argv);
+        speak(currentLanguage());
+    }
     QCommandLineParser parser;
-    parser.setApplicationDescription("A calculator for school arithmetic.\n"
-                                     "Qt's own options, such as -platform, -display and -style, work too.");
+    parser.setApplicationDescription(toQString(vorantis::tr(
+        "A calculator for school arithmetic.\nQt's own options, such as -platform, -display and -style, "
+        "work too.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -style, as Qt reads it
-    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-    const QCommandLineOption version({"v", "version"}, "Show the name and version and exit.");
+    const QCommandLineOption help({"h", "help"}, toQString(vorantis::tr("Show this help and exit.")));
+    const QCommandLineOption version({"v", "version"},
+                                     toQString(vorantis::tr("Show the name and version and exit.")));
     parser.addOptions({help, version});
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments(argc, argv)) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
-            ? QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+            ? toQString(fill(vorantis::tr("Unexpected argument '{argument}'."),
+                             {{"argument", parser.positionalArguments().constFirst().toStdString()}}))
             : parser.errorText();
-        print(stderr, QString("%1: %2 Try '%1 --help'.\n").arg(program, error));
+        print(stderr,
+              QString("%1: %2 %3\n")
+                  .arg(program, error,
+                       toQString(fill(vorantis::tr("Try '{program} --help'."),
+                                      {{"program", program.toStdString()}}))));
         return badCommandLine;
     }
     if (parser.isSet(help)) {
-        // Without an application object Qt cannot name the program in its usage line.
-        return answer(parser.helpText().replace("<executable_name>", program), "help", program);
+        // Qt names the program in its usage line as it was started, or, without an application,
+        // not at all: it is called by its name either way.
+        QString help = parser.helpText();
+        const QString started = translating ? QCoreApplication::arguments().constFirst() : "<executable_name>";
+        help.replace(help.indexOf(started), started.size(), program);
+        return answer(help, vorantis::tr("cannot write the help: {reason}"), program);
     }
     if (parser.isSet(version)) {
-        return answer(QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()), "version",
-                      program);
+        return answer(QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()),
+                      vorantis::tr("cannot write the version: {reason}"), program);
     }
     return std::nullopt;
 }

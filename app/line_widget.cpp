@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/line_widget.h"
 
+#include "layout/window.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -15,7 +17,7 @@ LineWidget::LineWidget(QWidget* parent) : QWidget(parent)
 
 void LineWidget::setEnds(QPoint from, QPoint to, double scale)
 {
-    m_penWidth = 3 * scale;
+    m_penWidth = linePenPixels * scale;
     const int margin = int(std::ceil(m_penWidth)); // room for the pen's width and its caps
     const QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
     setGeometry(box);

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include "app/language_choice.h"
 #include "app/one_line_label.h"
+#include "app/qt_text.h"
 #include "app/surface.h"
 #include "app/working_pane.h"
-#include "panels/about.h"
+#include "layout/about.h"
+#include "layout/window.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
-#include "panels/working.h"
+#include "working/explain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QMenuBar>
@@ -23,7 +27,6 @@
 namespace vorantis {
 namespace {
 
-constexpr double statusPoints = 8;
 constexpr int smallestFittedZoom = 50;
 
 } // namespace
@@ -31,8 +34,11 @@ constexpr int smallestFittedZoom = 50;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     const std::optional<ViewSettings> remembered = readViewSettings();
+    if (remembered && !remembered->language.isEmpty())
+        if (const Language* chosen = languageCoded(remembered->language.toStdString()))
+            speak(*chosen); // chosen in the View menu, over the system's
     setObjectName("Vorantis");
-    setWindowTitle("Vorantis");
+    setWindowTitle("Vorantis"); // a name, in every language
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -47,6 +53,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     statusBar()->addWidget(m_failure, 1);
     statusBar()->setSizeGripEnabled(false);
     buildMenu();
+    followTabOrder();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_view = remembered.value_or(ViewSettings{});
@@ -61,47 +68,122 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu()
 {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("file");
-    QAction* clear = file->addAction("&Clear");
-    clear->setObjectName("clear");
-    connect(clear, &QAction::triggered, this, [this] { run(*procedureFor("clear")); });
-    QAction* about = file->addAction("&About ");
-    about->setObjectName("about");
-    connect(about, &QAction::triggered, this, &MainWindow::about_Click);
-    QAction* exit = file->addAction("E&xit");
-    exit->setObjectName("exit");
-    connect(exit, &QAction::triggered, this, &MainWindow::exit_Click);
+    for (const Menu& entry : menus()) {
+        QMenu* menu = menuBar()->addMenu(toQString(vorantis::tr(entry.caption)));
+        menu->setObjectName(toQString(entry.name));
+        for (const MenuCommand& command : entry.commands) {
+            if (command.separatorBefore)
+                menu->addSeparator();
+            if (command.command == Command::language) {
+                m_actions[static_cast<std::size_t>(command.command)] = addLanguageMenu(menu, command);
+                continue;
+            }
+            QAction* action = menu->addAction(toQString(vorantis::tr(command.caption)));
+            action->setObjectName(toQString(command.name));
+            QList<QKeySequence> keys;
+            for (const std::string_view shortcut : command.shortcuts)
+                if (!shortcut.empty())
+                    keys << QKeySequence(toQString(shortcut), QKeySequence::PortableText);
+            action->setShortcuts(keys);
+            action->setCheckable(command.checkable);
+            m_actions[static_cast<std::size_t>(command.command)] = action;
+            if (command.checkable)
+                connect(action, &QAction::toggled, this, [this, command] { carryOut(command.command); });
+            else
+                connect(action, &QAction::triggered, this, [this, command] { carryOut(command.command); });
+        }
+    }
+    // The window's frame is known only once it is shown: the room for the next step is weighed
+    // anew whenever the menu with the zoom opens.
+    connect(qobject_cast<QMenu*>(action(Command::zoomIn)->parent()), &QMenu::aboutToShow, this,
+            &MainWindow::enableZoomCommands);
+}
 
-    QMenu* view = menuBar()->addMenu("&View");
-    view->setObjectName("view");
-    m_workingAction = view->addAction("&Working");
-    m_workingAction->setObjectName("working");
-    m_workingAction->setCheckable(true);
-    m_workingAction->setShortcut(QKeySequence("Ctrl+Shift+W"));
-    connect(m_workingAction, &QAction::toggled, this, [this](bool shown) {
-        showWorking(shown);
-        remember();
-    });
-    view->addSeparator();
-    const auto addZoom = [this, view](const char* name, const QString& caption, QList<QKeySequence> keys,
-                                      auto percent) {
-        QAction* action = view->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, [this, percent] {
-            zoomTo(percent(m_view.zoom));
+// Each language by its own name, the one in use checked.
+QAction* MainWindow::addLanguageMenu(QMenu* parent, const MenuCommand& command)
+{
+    QMenu* menu = parent->addMenu(toQString(vorantis::tr(command.caption)));
+    menu->setObjectName(toQString(command.name));
+    auto* choices = new QActionGroup(menu);
+    for (const Language& language : languages()) {
+        QAction* choice = menu->addAction(toQString(language.ownName));
+        choice->setObjectName(toQString(language.code));
+        choice->setCheckable(true);
+        choice->setChecked(&language == &currentLanguage());
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, &language] {
+            m_view.language = toQString(language.code);
+            speakIn(language);
             remember();
         });
-        return action;
-    };
-    m_zoomIn = addZoom("zoomIn", "Zoom &In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
-                       [](int zoom) { return zoom + ViewSettings::zoomStep; });
-    m_zoomOut = addZoom("zoomOut", "Zoom &Out", {QKeySequence::ZoomOut},
-                        [](int zoom) { return zoom - ViewSettings::zoomStep; });
-    m_actualSize = addZoom("actualSize", "&Actual Size", {QKeySequence("Ctrl+0")}, [](int) { return 100; });
-    // The window's frame is known only once it is shown: the room for the next step is weighed anew.
-    connect(view, &QMenu::aboutToShow, this, &MainWindow::enableZoomCommands);
+    }
+    menu->menuAction()->setObjectName(toQString(command.name));
+    return menu->menuAction();
+}
+
+// Everything the window says, said again in the language: menus, captions, names and hints,
+// the pane's commands. A result keeps its words where they are the program's own ("Prime").
+void MainWindow::speakIn(const Language& language)
+{
+    const Language& before = currentLanguage();
+    speak(language);
+    m_surface->retranslate(before);
+    if (m_pane)
+        m_pane->retranslate();
+    const bool working = m_view.working;
+    // The menus go once the command that chose the language has returned; until then they
+    // answer to no name, so that only the new ones are found.
+    for (QMenu* old : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        for (QObject* part : old->findChildren<QObject*>())
+            part->setObjectName({});
+        old->setObjectName({});
+        old->deleteLater();
+    }
+    menuBar()->clear();
+    buildMenu();
+    const QSignalBlocker quiet(action(Command::working));
+    action(Command::working)->setChecked(working);
+    enableZoomCommands();
+}
+
+void MainWindow::carryOut(Command command)
+{
+    switch (command) {
+    case Command::clear:
+        return run(procedure(ProcedureId::clear));
+    case Command::about:
+        return about_Click();
+    case Command::exit:
+        return exit_Click();
+    case Command::working:
+        showWorking(action(Command::working)->isChecked());
+        return remember();
+    case Command::zoomIn:
+        zoomTo(m_view.zoom + zoomStep);
+        return remember();
+    case Command::zoomOut:
+        zoomTo(m_view.zoom - zoomStep);
+        return remember();
+    case Command::actualSize:
+        zoomTo(smallestZoom);
+        return remember();
+    case Command::language:
+        return; // a menu of its own
+    }
+}
+
+QAction* MainWindow::action(Command command) const { return m_actions[static_cast<std::size_t>(command)]; }
+
+// The Tab order of the table, across the panels and the working pane once it is made.
+void MainWindow::followTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const std::string_view name : tabOrder())
+        if (auto* next = centralWidget()->findChild<QWidget*>(toQString(name))) {
+            if (previous)
+                setTabOrder(previous, next);
+            previous = next;
+        }
 }
 
 void MainWindow::remember()
@@ -116,6 +198,7 @@ void MainWindow::remember()
 void MainWindow::run(const Procedure& procedure)
 {
     const Click click = runClick(procedure, *m_form);
+    m_form->markLeftFromBefore(staleResults(click));
     m_failure->setCaption(QString::fromStdString(click.failure));
     m_log.add(explain(click));
     if (m_pane)
@@ -129,26 +212,27 @@ void MainWindow::showWorking(bool shown)
         m_pane->setZoom(m_shownZoom);
         connect(m_pane, &WorkingPane::report, m_failure, &OneLineLabel::setCaption);
         centralWidget()->layout()->addWidget(m_pane);
+        followTabOrder();
     }
     if (m_pane)
         m_pane->setVisible(shown);
     zoomTo(m_view.zoom); // the pane takes room from the zoom, and gives it back
-    const QSignalBlocker quiet(m_workingAction);
-    m_workingAction->setChecked(shown);
+    const QSignalBlocker quiet(action(Command::working));
+    action(Command::working)->setChecked(shown);
     m_view.working = shown;
 }
 
 // Zooms in steps, from 100 % to 200 %, as far as the window still fits the screen.
 void MainWindow::zoomTo(int percent)
 {
-    percent = std::clamp(percent, ViewSettings::smallestZoom, ViewSettings::largestZoom);
+    percent = std::clamp(percent, smallestZoom, largestZoom);
     // Until the window is shown, its screen and frame are not known: it is fitted when shown.
     // Where the system's own scale (QT_SCALE_FACTOR) leaves no room even for the window's own
     // size, it is shown smaller than that, down to half: never past the screen's edge.
     while (isVisible() && percent > smallestFittedZoom && !fitsScreenAt(percent))
-        percent -= ViewSettings::zoomStep;
+        percent -= zoomStep;
     m_shownZoom = percent;
-    m_view.zoom = std::max(percent, ViewSettings::smallestZoom);
+    m_view.zoom = std::max(percent, smallestZoom);
     enableZoomCommands();
 }
 
@@ -156,10 +240,10 @@ void MainWindow::zoomTo(int percent)
 void MainWindow::enableZoomCommands()
 {
     const int zoom = m_shownZoom;
-    m_zoomIn->setEnabled(zoom < ViewSettings::largestZoom &&
-                         (!isVisible() || fitsScreenAt(zoom + ViewSettings::zoomStep)));
-    m_zoomOut->setEnabled(zoom > ViewSettings::smallestZoom);
-    m_actualSize->setEnabled(zoom > ViewSettings::smallestZoom);
+    action(Command::zoomIn)
+        ->setEnabled(zoom < largestZoom && (!isVisible() || fitsScreenAt(zoom + zoomStep)));
+    action(Command::zoomOut)->setEnabled(zoom > smallestZoom);
+    action(Command::actualSize)->setEnabled(zoom > smallestZoom);
     applyZoom(zoom);
 }
 
@@ -170,7 +254,7 @@ void MainWindow::applyZoom(int percent)
         m_pane->setZoom(percent);
     // The window's own face, a little larger than the panels' text: the longest message fits.
     QFont font = m_surface->font();
-    font.setPointSizeF(statusPoints * percent / 100);
+    font.setPointSizeF(statusLinePoints * percent / 100);
     m_failure->setFont(font);
     // Laid out now, not at the next turn of the event loop, so that every size the window is
     // measured or laid out from is that of this zoom, whichever zoom came before.
@@ -232,8 +316,7 @@ void MainWindow::about_Click()
 {
     m_failure->setCaption({});
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                    QString::fromUtf8(aboutMessage.data(), qsizetype(aboutMessage.size())), QMessageBox::Ok,
-                    this);
+                    toQString(vorantis::tr(aboutMessage)), QMessageBox::Ok, this);
     box.setObjectName("aboutBox");
     box.exec();
 }

@@ -8,18 +8,21 @@
 //        core converts texts and computes (core/), throwing Failure at a failing step, which
 //        runClick catches and turns into "<panel>: <what went wrong>"
 //     -> the status line shows that line (or clears), and the working log gets the click's
-//        entry, explained from what it read and wrote (panels/working.h).
+//        entry, explained from what it read and wrote (working/explain.h).
 // What a procedure wrote before it failed stays on view; the window always goes on.
 
 #include "app/view_settings.h"
 #include "app/widget_form.h"
-#include "panels/working_log.h"
+#include "layout/window.h"
+#include "working/log.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
+class QMenu;
 
 namespace vorantis {
 
@@ -43,6 +46,11 @@ public:
 
 private:
     void buildMenu();
+    void carryOut(Command command);
+    void followTabOrder();
+    QAction* action(Command command) const;
+    QAction* addLanguageMenu(QMenu* parent, const MenuCommand& command);
+    void speakIn(const Language& language);
     void run(const Procedure& procedure);
     void showWorking(bool shown);
     void zoomTo(int percent);
@@ -61,10 +69,7 @@ private:
     WorkingLog m_log;
     ViewSettings m_view; // what is remembered: the zoom chosen, from 100 %
     int m_shownZoom = 100; // below 100 % where the screen has no room for more
-    QAction* m_workingAction = nullptr;
-    QAction* m_zoomIn = nullptr;
-    QAction* m_zoomOut = nullptr;
-    QAction* m_actualSize = nullptr;
+    std::array<QAction*, commandCount> m_actions{}; // one for each menu command, by its Command
     bool m_unsavedSaid = false; // a settings file that cannot be written is said once
 };
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform_start.h"
 
+#include "app/qt_text.h"
+#include "language/language.h"
+
 #include <QStringList>
 
 #include <cstdio>
@@ -56,18 +59,25 @@ QString unopened(int argc, char* argv[])
         optionOr(argc, argv, "platform", "QT_QPA_PLATFORM").section(';', 0, 0).section(':', 0, 0);
     const QString x = optionOr(argc, argv, "display", "DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    QString what;
+    std::string what;
     if (platform.startsWith("wayland") || (platform.isEmpty() && x.isEmpty() && !wayland.isEmpty()))
-        what = QString("cannot open the Wayland display %1").arg(wayland.isEmpty() ? "wayland-0" : wayland);
+        what = fill(vorantis::tr("cannot open the Wayland display {display}"),
+                    {{"display", wayland.isEmpty() ? "wayland-0" : wayland.toStdString()}});
     else if (!platform.isEmpty() && platform != "xcb")
-        what = QString("cannot open a window on the platform '%1'").arg(platform);
+        what = fill(vorantis::tr("cannot open a window on the platform '{platform}'"),
+                    {{"platform", platform.toStdString()}});
     else if (!x.isEmpty())
-        what = QString("cannot open the display %1").arg(x);
+        what = fill(vorantis::tr("cannot open the display {display}"), {{"display", x.toStdString()}});
     else
-        what = wayland.isEmpty() ? "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)"
-                                 : "no display to open the window on (DISPLAY is unset)";
-    return QString("%1: %2; run it in a desktop session, or on a virtual one: xvfb-run %1\n")
-        .arg(QCoreApplication::applicationName(), what);
+        what = wayland.isEmpty()
+            ? vorantis::tr("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)")
+            : vorantis::tr("no display to open the window on (DISPLAY is unset)");
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    return toQString(fill(
+               vorantis::tr(
+                   "{program}: {what}; run it in a desktop session, or on a virtual one: xvfb-run {program}"),
+               {{"program", program}, {"what", what}})) +
+        "\n";
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 
 #include "app/clickable_label.h"
 #include "app/line_widget.h"
+#include "app/qt_text.h"
+#include "language/language.h"
 #include "layout/control_table.h"
+#include "layout/window.h"
 #include "panels/procedures.h"
 
 #include <QLineEdit>
@@ -16,16 +19,9 @@
 namespace vorantis {
 namespace {
 
-// One face for the whole client area, from a free font package the set-up installs. At 7 pt
-// every caption without a font of its own fits its rectangle.
-constexpr auto fontFamily = "Liberation Sans";
-constexpr double defaultFontPoints = 7;
-
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 QWidget* createWidget(const ControlRow& row, QWidget* surface)
 {
-    const QString caption = toQString(row.caption);
+    const QString caption = toQString(captionOf(row));
     switch (row.kind) {
     case ControlKind::TextField: {
         auto* field = new QLineEdit(surface);
@@ -40,7 +36,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
     case ControlKind::Label: {
         if (procedureFor(row.name)) {
             auto* label = new ClickableLabel(caption, surface);
-            label->setHint(toQString(row.hint));
+            label->setHint(toQString(vorantis::tr(row.hint)));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
@@ -63,23 +59,18 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
 Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : QWidget(parent)
 {
     setObjectName("surface");
-    std::vector<std::pair<int, QWidget*>> focusChain;
-    std::vector<QWidget*> background; // labels and lines lie behind fields and buttons
-    for (const ControlRow& row : controlTable()) {
+    // Made from the bottom up: a widget made later lies above those made before it.
+    for (const ControlRow* stacked : stackingOrder()) {
+        const ControlRow& row = *stacked;
         QWidget* widget = createWidget(row, this);
         widget->setObjectName(toQString(row.name));
         m_controls.emplace_back(&row, widget);
         if (!row.spokenName.empty())
-            widget->setAccessibleName(toQString(row.spokenName));
+            widget->setAccessibleName(toQString(vorantis::tr(row.spokenName)));
         if (row.startsHidden) {
             widget->hide();
             widget->setFocusPolicy(Qt::NoFocus);
         }
-        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line)
-            background.push_back(widget);
-        else
-            focusChain.emplace_back(row.tabIndex, widget);
-
         if (const Procedure* procedure = procedureFor(row.enterRuns))
             connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::returnPressed, this,
                     [run, procedure] { run(*procedure); });
@@ -90,12 +81,39 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
                 connect(label, &ClickableLabel::clicked, this, [run, procedure] { run(*procedure); });
         }
     }
-    for (QWidget* widget : background)
-        widget->lower();
-    std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < focusChain.size(); ++i)
-        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
     layOut();
+}
+
+void Surface::retranslate(const Language& before)
+{
+    for (const auto& [row, widget] : m_controls) {
+        if (!row->spokenName.empty())
+            widget->setAccessibleName(toQString(vorantis::tr(row->spokenName)));
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QPushButton*>(widget);
+        if (!label && !button)
+            continue;
+        const QString shown = label ? label->text() : button->text();
+        // A caption as the table gives it, or as a procedure wrote it; a number stays as it is.
+        std::vector<std::string_view> candidates{row->caption};
+        if (procedureFor(row->name))
+            candidates.insert(candidates.end(), captionWords().begin(), captionWords().end());
+        for (const std::string_view english : candidates) {
+            const std::string_view context = english == row->caption ? row->captionContext : std::string_view();
+            if (english.empty() || shown != toQString(trIn(before, english, context)))
+                continue;
+            const QString again = toQString(vorantis::tr(english, context));
+            if (auto* clickable = qobject_cast<ClickableLabel*>(widget)) {
+                clickable->setCaption(again);
+                clickable->setHint(toQString(vorantis::tr(row->hint)));
+            } else if (label) {
+                label->setText(again);
+            } else {
+                button->setText(again);
+            }
+            break;
+        }
+    }
 }
 
 void Surface::setZoom(int percent)
@@ -111,8 +129,8 @@ void Surface::layOut()
     const double scale = m_zoom / 100.0 / twipsPerPixel;
     const auto pixels = [scale](int twips) { return int(std::lround(twips * scale)); };
     setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
-    QFont font(fontFamily);
-    font.setPointSizeF(defaultFontPoints * m_zoom / 100);
+    QFont font(toQString(fontFamily));
+    font.setPointSizeF(controlPoints * m_zoom / 100);
     setFont(font);
 
     for (const auto& [row, widget] : m_controls) {
@@ -127,7 +145,7 @@ void Surface::layOut()
         const bool clickable = qobject_cast<ClickableLabel*>(widget);
         if (row->fontPoints > 0 || row->bold || clickable) {
             QFont own = font;
-            own.setPointSizeF((row->fontPoints > 0 ? row->fontPoints : defaultFontPoints) * m_zoom / 100);
+            own.setPointSizeF((row->fontPoints > 0 ? row->fontPoints : controlPoints) * m_zoom / 100);
             own.setBold(row->bold);
             own.setUnderline(clickable); // a clickable label looks like a link
             widget->setFont(own);

@@ -10,6 +10,7 @@
 namespace vorantis {
 
 struct ControlRow;
+struct Language;
 struct Procedure;
 
 // The client area: one widget for each row of the control table, made by one loop, at the
@@ -21,6 +22,8 @@ public:
 
     // 100 lays every control out at its own size; 150 at one and a half times that.
     void setZoom(int percent);
+    // Says again in the language in use what was said in `before`: captions, names, hints.
+    void retranslate(const Language& before);
     int zoom() const { return m_zoom; }
 
 private:

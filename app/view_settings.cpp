@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/view_settings.h"
 
+#include "app/qt_text.h"
+#include "language/language.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,11 +48,12 @@ std::optional<ViewSettings> readViewSettings()
     const QString working = stored.value("view/working", "false").toString();
     bool number = false;
     const int zoom = stored.value("view/zoom", 100).toInt(&number);
+    const QString language = stored.value("view/language").toString();
     if (stored.status() != QSettings::NoError || (working != "true" && working != "false") || !number ||
-        zoom < ViewSettings::smallestZoom || zoom > ViewSettings::largestZoom ||
-        zoom % ViewSettings::zoomStep)
+        zoom < smallestZoom || zoom > largestZoom || zoom % zoomStep ||
+        (!language.isEmpty() && !languageCoded(language.toStdString())))
         return std::nullopt;
-    return ViewSettings{working == "true", zoom};
+    return ViewSettings{working == "true", zoom, language};
 }
 
 QString writeViewSettings(const ViewSettings& settings)
@@ -59,12 +63,14 @@ QString writeViewSettings(const ViewSettings& settings)
         return {};
     // Written whole, in the form QSettings reads, so that nothing the program did not write
     // (an unknown key, a line it could not read) outlives a new write.
-    const QByteArray content = QString("[view]\nworking=%1\nzoom=%2\n")
-                                   .arg(settings.working ? "true" : "false")
-                                   .arg(settings.zoom)
-                                   .toUtf8();
+    const QByteArray content =
+        (QString("[view]\n") +
+         (settings.language.isEmpty() ? QString() : "language=" + settings.language + "\n") +
+         QString("working=%1\nzoom=%2\n").arg(settings.working ? "true" : "false").arg(settings.zoom))
+            .toUtf8();
     const auto unsaved = [&path](const QString& reason) {
-        return QString("The view settings cannot be saved: %1: %2").arg(path, reason);
+        return toQString(fill(vorantis::tr("The view settings cannot be saved: {file}: {reason}"),
+                              {{"file", path.toStdString()}, {"reason", reason.toStdString()}}));
     };
     errno = 0;
     if (!QDir().mkpath(QFileInfo(path).path()))

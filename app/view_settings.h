@@ -5,6 +5,8 @@
 // first start, or a settings file that cannot be read or makes no sense, gives the window as
 // it always opened: no working, 100 %.
 
+#include "layout/window.h"
+
 #include <QString>
 
 #include <optional>
@@ -13,11 +15,8 @@ namespace vorantis {
 
 struct ViewSettings {
     bool working = false;
-    int zoom = 100; // percent: 100 to 200 in steps of 25
-
-    static constexpr int smallestZoom = 100;
-    static constexpr int largestZoom = 200;
-    static constexpr int zoomStep = 25;
+    int zoom = smallestZoom; // percent, in the zoom's steps (layout/window.h)
+    QString language; // the code of one chosen in the View menu; empty: the system's
 };
 
 // The settings file in the account's own configuration folder: $XDG_CONFIG_HOME/vorantis, else

@@ -2,18 +2,15 @@
 #include "app/widget_form.h"
 
 #include "app/one_line_label.h"
+#include "app/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStyle>
 
 namespace vorantis {
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <class Widget> Widget* findControl(QWidget* surface, std::string_view name)
 {
@@ -22,13 +19,24 @@ template <class Widget> Widget* findControl(QWidget* surface, std::string_view n
     return widget;
 }
 
+const QColor leftFromBefore(0x6d, 0x6d, 0x6d); // 5.1:1 on white: readable, yet plainly set apart
+
+void unmark(QWidget* widget)
+{
+    widget->setPalette(QPalette()); // the window's own again
+    widget->setAccessibleDescription({});
+}
+
 } // namespace
 
 WidgetForm::WidgetForm(QWidget* surface)
 {
     for (const Field field : allFields) {
         QLineEdit* edit = findControl<QLineEdit>(surface, controlName(field));
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { edit->setToolTip({}); });
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
+            edit->setToolTip({});
+            unmark(edit);
+        });
         m_fields[static_cast<std::size_t>(field)] = edit;
     }
     for (const Label label : allLabels)
@@ -69,6 +77,33 @@ void WidgetForm::setCaption(Label label, std::string_view caption)
 void WidgetForm::setVisible(Label label, bool visible)
 {
     m_labels[static_cast<std::size_t>(label)]->setVisible(visible);
+}
+
+QWidget* WidgetForm::widgetNamed(std::string_view control) const
+{
+    for (const Field field : allFields)
+        if (controlName(field) == control)
+            return m_fields[static_cast<std::size_t>(field)];
+    for (const Label label : allLabels)
+        if (controlName(label) == control)
+            return m_labels[static_cast<std::size_t>(label)];
+    return nullptr;
+}
+
+void WidgetForm::markLeftFromBefore(const std::vector<std::string_view>& controls)
+{
+    for (QWidget* widget : m_marked)
+        unmark(widget);
+    m_marked.clear();
+    for (const std::string_view control : controls) {
+        QWidget* widget = widgetNamed(control);
+        QPalette greyed = widget->palette();
+        for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
+            greyed.setColor(role, leftFromBefore);
+        widget->setPalette(greyed);
+        widget->setAccessibleDescription("left from an earlier calculation");
+        m_marked.push_back(widget);
+    }
 }
 
 } // namespace vorantis

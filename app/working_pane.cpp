@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/working_pane.h"
 
-#include "panels/working_log.h"
+#include "app/qt_text.h"
+#include "language/language.h"
+#include "layout/window.h"
+#include "working/log.h"
 
 #include <QBoxLayout>
 #include <QClipboard>
@@ -13,11 +16,11 @@
 #include <QSaveFile>
 #include <QScrollBar>
 
+#include <array>
+#include <functional>
+
 namespace vorantis {
 namespace {
-
-constexpr double fontPoints = 8;
-constexpr int lines = 8; // of entries on view
 
 // An entry is one paragraph of the view, its lines kept apart by line separators and an empty
 // line after it, so that the view's paragraph limit is the log's entry limit.
@@ -35,22 +38,23 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 {
     setObjectName("workingPane");
     auto* commands = new QHBoxLayout;
-    const auto addCommand = [this, commands](const char* name, const QString& caption, auto slot) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
+    // In the table's order, which is their Tab order: Copy All, Save As…, Clear.
+    const std::array<std::function<void()>, 3> actions{
+        [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); },
+        [this] { saveAs(); }, [this] { clearAll(); }};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const PaneControl& command = workingPaneCommands()[i];
+        auto* button = new QPushButton(toQString(vorantis::tr(command.caption)), this);
+        button->setObjectName(toQString(command.name));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, slot);
+        connect(button, &QPushButton::clicked, this, actions[i]);
         commands->addWidget(button);
-    };
-    addCommand("copyAll", "Copy All",
-               [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_log.plainText())); });
-    addCommand("saveAs", "Save As…", &WorkingPane::saveAs);
-    addCommand("clearWorking", "Clear", &WorkingPane::clearAll);
+    }
     commands->addStretch();
 
     m_view = new QPlainTextEdit(this);
-    m_view->setObjectName("working");
-    m_view->setAccessibleName("Working");
+    m_view->setObjectName(toQString(workingView.name));
+    m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
     m_view->setReadOnly(true);
     m_view->setMaximumBlockCount(int(WorkingLog::capacity));
     for (const std::string& entry : m_log.entries())
@@ -74,16 +78,19 @@ void WorkingPane::append(const std::string& entry) { m_view->appendPlainText(par
 void WorkingPane::setZoom(int percent)
 {
     QFont font = this->font();
-    font.setPointSizeF(fontPoints * percent / 100);
+    font.setPointSizeF(workingPanePoints * percent / 100);
     setFont(font);
-    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * lines + 2 * m_view->frameWidth() + 8);
+    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() +
+                           8);
 }
 
 void WorkingPane::saveAs()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, "Save the Working", QDir::home().filePath("working.txt"),
-                                     "Plain text (*.txt);;Web page (*.html *.htm)");
+        QFileDialog::getSaveFileName(this, toQString(vorantis::tr("Save the Working")),
+                                     QDir::home().filePath(toQString(vorantis::tr("working")) + ".txt"),
+                                     toQString(vorantis::tr("Plain text")) + " (*.txt);;" +
+                                         toQString(vorantis::tr("Web page")) + " (*.html *.htm)");
     if (path.isEmpty())
         return;
     // Written whole or not at all: the file on disk is either the old one or the new one.
@@ -93,7 +100,17 @@ void WorkingPane::saveAs()
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&
         file.write(content.data(), qint64(content.size())) == qint64(content.size()) && file.commit();
-    emit report(saved ? QString() : QString("Working: not saved to %1: %2").arg(path, file.errorString()));
+    emit report(saved ? QString()
+                      : toQString(fill(
+                            vorantis::tr("Working: not saved to {file}: {reason}"),
+                            {{"file", path.toStdString()}, {"reason", file.errorString().toStdString()}})));
+}
+
+void WorkingPane::retranslate()
+{
+    for (const PaneControl& command : workingPaneCommands())
+        findChild<QPushButton*>(toQString(command.name))->setText(toQString(vorantis::tr(command.caption)));
+    m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
 }
 
 void WorkingPane::clearAll()

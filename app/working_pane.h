@@ -24,6 +24,8 @@ public:
     // Shows the log's newest entry at the bottom and scrolls to it.
     void showNewest();
     void setZoom(int percent);
+    // Its commands' captions and names, in the language in use.
+    void retranslate();
 
 signals:
     // A line for the status bar: why the working could not be saved, or empty.

@@ -14,11 +14,24 @@ list(TRANSFORM icon_folders PREPEND ${CMAKE_INSTALL_DATADIR}/)
 vorantis_note_new_folders(${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR}/applications
     ${CMAKE_INSTALL_DATADIR}/metainfo ${icon_folders} ${CMAKE_INSTALL_MANDIR}/man1 ${VORANTIS_DOC_DIR})
 
+# The menu entry and the AppStream data with their translations merged in from po/.
+find_program(VORANTIS_MSGFMT msgfmt REQUIRED) # gettext
+set(translated_entry ${PROJECT_BINARY_DIR}/${VORANTIS_APP_ID}.desktop)
+set(translated_metainfo ${PROJECT_BINARY_DIR}/${VORANTIS_APP_ID}.metainfo.xml)
+file(GLOB po_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/*.po)
+add_custom_command(OUTPUT ${translated_entry} ${translated_metainfo}
+    COMMAND ${VORANTIS_MSGFMT} --desktop --template=${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.desktop
+        -d ${PROJECT_SOURCE_DIR}/po -o ${translated_entry}
+    COMMAND ${VORANTIS_MSGFMT} --xml --template=${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.metainfo.xml
+        -d ${PROJECT_SOURCE_DIR}/po -o ${translated_metainfo}
+    DEPENDS ${po_files} ${PROJECT_SOURCE_DIR}/po/LINGUAS ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.desktop
+        ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.metainfo.xml
+    COMMENT "Merging the translations into the menu entry and the AppStream data" VERBATIM)
+add_custom_target(vorantis_translated_data ALL DEPENDS ${translated_entry} ${translated_metainfo})
+
 install(TARGETS vorantis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${VORANTIS_DATA_DIR}/${VORANTIS_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${translated_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${translated_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${VORANTIS_DATA_DIR}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${VORANTIS_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -45,5 +58,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # named here: the platform plugins that open the window, and the face of every caption.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The file and message dialogs in the pupil's language; the program speaks it without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

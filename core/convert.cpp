@@ -3,13 +3,16 @@
 
 #include "core/failure.h"
 #include "core/quote.h"
+#include "language/language.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <utility>
 
 namespace vorantis {
 namespace {
@@ -57,22 +60,71 @@ bool isNumberText(std::string_view text)
     return i == text.size();
 }
 
-// "0,5" is what a user with a comma locale types; tell them what to type instead.
-bool isCommaDecimal(std::string_view text)
+// A number whose marks are the wrong ones for the language ("0,5" where a point is written),
+// or more than one ("1.000,5", "1,000.5", digits grouped): it reads as a number once its last
+// mark is taken as the decimal mark and the others are left out.
+bool isMisMarked(std::string_view text)
 {
-    const auto comma = text.find(',');
-    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos ||
-        text.find('.') != std::string_view::npos)
+    const auto last = text.find_last_of(".,");
+    if (last == std::string_view::npos)
         return false;
-    std::string withPoint(text);
-    withPoint[comma] = '.';
-    return isNumberText(withPoint);
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i == last)
+            plain += '.';
+        else if (text[i] != '.' && text[i] != ',')
+            plain += text[i];
+    return isNumberText(plain);
 }
 
-// What a message calls the text: "the divisor, "abc"," or just ""abc"".
-std::string subject(std::string_view text, std::string_view name)
+// A number as the language writes it, in the grammar's own form: in a language with a decimal
+// comma, "0,5" and "0.5" both read as one half; a text with both marks, or either twice, does not.
+std::string withPoint(std::string_view text)
 {
-    return name.empty() ? quoted(text) : std::string(name) + ", " + quoted(text) + ",";
+    std::string number(text);
+    if (currentLanguage().decimalComma && number.find('.') == std::string::npos) {
+        if (const auto comma = number.find(',');
+            comma != std::string::npos && number.find(',', comma + 1) == std::string::npos)
+            number[comma] = '.';
+    }
+    return number;
+}
+
+// The message of a text that is no number: which decimal mark to use, where its marks are the
+// only fault.
+std::string notANumber(std::string_view text, std::string_view name)
+{
+    const std::string typed = quoted(text);
+    if (!isMisMarked(trimBlanks(text)))
+        return name.empty()
+            ? fill(tr("{text} is not a number"), {{"text", typed}})
+            : fill(tr("{field}, {text}, is not a number"), {{"field", name}, {"text", typed}});
+    if (currentLanguage().decimalComma)
+        return name.empty() ? fill(tr("{text} is not a number: write one decimal comma or point, with no "
+                                      "marks between the digits"),
+                                   {{"text", typed}})
+                            : fill(tr("{field}, {text}, is not a number: write one decimal comma or point, "
+                                      "with no marks between the digits"),
+                                   {{"field", name}, {"text", typed}});
+    return name.empty()
+        ? fill(tr("{text} is not a number: use a point as the decimal mark"), {{"text", typed}})
+        : fill(tr("{field}, {text}, is not a number: use a point as the decimal mark"),
+               {{"field", name}, {"text", typed}});
+}
+
+// The decimal mark of the language in use.
+std::string inLanguage(std::string text)
+{
+    if (currentLanguage().decimalComma)
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string tooLargeANumber(std::string_view text, std::string_view name)
+{
+    return name.empty()
+        ? fill(tr("{text} is too large a number"), {{"text", quoted(text)}})
+        : fill(tr("{field}, {text}, is too large a number"), {{"field", name}, {"text", quoted(text)}});
 }
 
 // strtod follows the process locale, which a desktop application sets from the user's
@@ -83,15 +135,23 @@ locale_t cLocale()
     return locale;
 }
 
-std::int32_t roundToLong(double value, const std::string& shownAs)
+// `text` is what the user typed, quoted in the message with its `name`; a value that was never
+// typed is shown as the program writes it.
+std::int32_t roundToLong(double value, std::string_view text, std::string_view name, bool typed)
 {
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-        throw Failure(
-            FailureKind::OutOfRange,
-            shownAs +
-                (value > 0 ? " is too large for a whole number" : " is too far below 0 for a whole number"));
-    return static_cast<std::int32_t>(rounded);
+    if (rounded >= -2147483648.0 && rounded <= 2147483647.0)
+        return static_cast<std::int32_t>(rounded);
+    const std::string shown = typed ? quoted(text) : std::string(text);
+    if (!typed || name.empty())
+        throw Failure(FailureKind::OutOfRange,
+                      fill(value > 0 ? tr("{text} is too large for a whole number")
+                                     : tr("{text} is too far below 0 for a whole number"),
+                           {{"text", shown}}));
+    throw Failure(FailureKind::OutOfRange,
+                  fill(value > 0 ? tr("{field}, {text}, is too large for a whole number")
+                                 : tr("{field}, {text}, is too far below 0 for a whole number"),
+                       {{"field", name}, {"text", shown}}));
 }
 
 } // namespace
@@ -101,35 +161,41 @@ double TextToDouble(std::string_view text, std::string_view name)
     const std::string_view number = trimBlanks(text);
     if (number.empty())
         throw Failure(FailureKind::NotANumber,
-                      name.empty() ? "an empty text is not a number" : std::string(name) + " is empty");
+                      name.empty() ? std::string(tr("an empty text is not a number"))
+                                   : fill(tr("{field} is empty"), {{"field", name}}));
     // The program writes an infinite result so; read back, it is a number too large to work with.
-    if (number == "Infinity" || number == "-Infinity")
-        throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
-    if (!isNumberText(number))
-        throw Failure(FailureKind::NotANumber,
-                      subject(text, name) + " is not a number" +
-                          (isCommaDecimal(number) ? ": use a point as the decimal mark" : ""));
-    const std::string terminated(number);
+    if (isInfinityText(number))
+        throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
+    const std::string terminated = withPoint(number);
+    if (!isNumberText(terminated))
+        throw Failure(FailureKind::NotANumber, notANumber(text, name));
     errno = 0;
     const double value = strtod_l(terminated.c_str(), nullptr, cLocale());
     if (errno == ERANGE && std::isinf(value))
-        throw Failure(FailureKind::OutOfRange, subject(text, name) + " is too large a number");
+        throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
     return value;
 }
 
 std::int32_t TextToLong(std::string_view text, std::string_view name)
 {
-    return roundToLong(TextToDouble(text, name), subject(text, name));
+    return roundToLong(TextToDouble(text, name), text, name, true);
 }
 
-std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value)); }
+std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value), {}, false); }
+
+bool isInfinityText(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    return text == "Infinity" || text == tr("Infinity");
+}
 
 std::string DoubleToText(double value)
 {
     if (std::isnan(value))
         return "NaN";
     if (std::isinf(value))
-        return value < 0 ? "-Infinity" : "Infinity";
+        return (value < 0 ? "-" : "") + std::string(tr("Infinity"));
     if (value == 0)
         return "0"; // negative zero included
 
@@ -163,7 +229,7 @@ std::string DoubleToText(double value)
             text += digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
                 digits.substr(static_cast<std::size_t>(exponent) + 1);
         }
-        return text;
+        return inLanguage(std::move(text));
     }
     text += digits.substr(0, 1);
     if (digits.size() > 1)
@@ -173,7 +239,7 @@ std::string DoubleToText(double value)
     if (magnitude < 10)
         text += '0';
     text += std::to_string(magnitude);
-    return text;
+    return inLanguage(std::move(text));
 }
 
 std::string LongToText(std::int32_t value) { return std::to_string(value); }

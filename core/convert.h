@@ -2,13 +2,16 @@
 #pragma once
 
 // Conversions between the text of a field and numbers. The number grammar and the text
-// form are fixed here, independent of the user's locale:
+// form are fixed here, independent of the process locale; only the language in use
+// (language/language.h) chooses the decimal mark:
 //   text -> number: optional blanks, an optional sign, digits with at most one decimal
-//   point (at least one digit), an optional exponent (e or E, optional sign, digits),
-//   optional blanks. Nothing else reads as a number.
+//   mark (at least one digit), an optional exponent (e or E, optional sign, digits),
+//   optional blanks. The mark is a point; in a language that writes a decimal comma, a comma
+//   or a point, never both. Nothing else reads as a number.
 //   number -> text: rounded to 15 significant digits, trailing zeros dropped; plain
-//   notation for decimal exponents from -4 to 14, otherwise 1.5E+20 / 1E-05; "0" for
-//   either zero, "Infinity" and "-Infinity" for the infinite values.
+//   notation for decimal exponents from -4 to 14, otherwise 1.5E+20 / 1E-05, with the
+//   language's decimal mark; "0" for either zero, "Infinity" and "-Infinity" (in the
+//   language's word) for the infinite values.
 
 #include <cstdint>
 #include <string>
@@ -30,5 +33,8 @@ std::string DoubleToText(double value);
 std::string LongToText(std::int32_t value);
 std::string IntegerToText(std::int16_t value);
 std::string BooleanToText(bool value);
+
+// Whether the text is one DoubleToText writes for an infinite value.
+bool isInfinityText(std::string_view text);
 
 } // namespace vorantis

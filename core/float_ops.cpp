@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
+#include "language/language.h"
 
 #include <cmath>
 #include <string>
@@ -13,8 +14,10 @@ namespace {
 double checkedResult(double result, double left, const char* operation, double right)
 {
     if (std::isnan(result))
-        throw Failure(FailureKind::InvalidOperation,
-                      DoubleToText(left) + " " + operation + " " + DoubleToText(right) + " has no value");
+        throw Failure(
+            FailureKind::InvalidOperation,
+            fill(tr("{operation} has no value"),
+                 {{"operation", DoubleToText(left) + " " + operation + " " + DoubleToText(right)}}));
     return result;
 }
 
@@ -28,10 +31,12 @@ double checkedMultiply(double left, double right) { return checkedResult(left * 
 
 Failure divisionByZero(double left, std::string_view divisorName)
 {
-    const std::string divisor = divisorName.empty() ? "the divisor" : std::string(divisorName);
+    const std::string_view divisor = divisorName.empty() ? tr("the divisor") : divisorName;
     if (left == 0)
-        return Failure(FailureKind::InvalidOperation, divisor + " is 0, and 0 ÷ 0 has no value");
-    return Failure(FailureKind::DivisionByZero, divisor + " is 0, and no number can be divided by 0");
+        return Failure(FailureKind::InvalidOperation,
+                       fill(tr("{field} is 0, and 0 ÷ 0 has no value"), {{"field", divisor}}));
+    return Failure(FailureKind::DivisionByZero,
+                   fill(tr("{field} is 0, and no number can be divided by 0"), {{"field", divisor}}));
 }
 
 double checkedDivide(double left, double right, std::string_view divisorName)

@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/float_ops.h"
+#include "language/language.h"
 
 #include <cmath>
 #include <cstdint>
@@ -15,16 +16,14 @@
 namespace vorantis {
 namespace {
 
-// "the number to test is -7"; "the number is -7" when it has no name.
-std::string named(std::string_view name, std::int32_t value)
-{
-    return (name.empty() ? std::string("the number") : std::string(name)) + " is " + LongToText(value);
-}
+// What a message calls a number: its name ("the number to test"), or "the number".
+std::string_view nameOrNumber(std::string_view name) { return name.empty() ? tr("the number") : name; }
 
 // Said of a pair whose product, or least common multiple, is beyond the whole numbers.
-std::string tooLarge(const std::string& pair)
+std::string tooLarge(std::string_view first, std::string_view second)
 {
-    return pair + " are too large to find their least common multiple";
+    return fill(tr("{first} and {second} are too large to find their least common multiple"),
+                {{"first", first}, {"second", second}});
 }
 
 } // namespace
@@ -54,7 +53,8 @@ std::int32_t smallestFactor(std::int32_t number, std::string_view name)
     }
     if (n < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      named(name, n) + ", and only a number of 0 or more can be tested");
+                      fill(tr("{field} is {number}, and only a number of 0 or more can be tested"),
+                           {{"field", nameOrNumber(name)}, {"number", LongToText(n)}}));
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
     if (n < 2 || limit < 5)
         return n;
@@ -77,15 +77,26 @@ bool IsPrime(std::int32_t number, std::string_view name)
     return number >= 2 && factor == number;
 }
 
+std::int32_t wholeSquareRoot(std::int32_t number)
+{
+    // The double root is within one of the whole one; the 64-bit squares settle which.
+    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(number)));
+    while (root * root > number)
+        --root;
+    while ((root + 1) * (root + 1) <= number)
+        ++root;
+    return static_cast<std::int32_t>(root);
+}
+
 std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
 {
     const auto pair = [&] {
-        return (n1Name.empty() ? LongToText(n1) : std::string(n1Name)) + " and " +
-            (n2Name.empty() ? LongToText(n2) : std::string(n2Name));
+        return tooLarge(n1Name.empty() ? LongToText(n1) : std::string(n1Name),
+                        n2Name.empty() ? LongToText(n2) : std::string(n2Name));
     };
     std::int32_t p;
     if (__builtin_mul_overflow(n1, n2, &p))
-        throw Failure(FailureKind::OutOfRange, tooLarge(pair()));
+        throw Failure(FailureKind::OutOfRange, pair());
 
     // With a negative argument the remainder loop below only ends for some pairs. Dividing
     // the product by minus the greatest common divisor gives exactly the result the loop
@@ -96,7 +107,7 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
         const std::int64_t quotient = std::int64_t{p} / g;
         if (quotient < std::numeric_limits<std::int32_t>::min() ||
             quotient > std::numeric_limits<std::int32_t>::max())
-            throw Failure(FailureKind::OutOfRange, tooLarge(pair()));
+            throw Failure(FailureKind::OutOfRange, pair());
         return static_cast<std::int32_t>(quotient);
     }
 
@@ -108,10 +119,10 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
         if (a < b)
             std::swap(a, b);
         if (b == 0) // reached only when n1 or n2 is 0
-            throw Failure(
-                FailureKind::DivisionByZero,
-                (n1 == 0 ? named(n1Name, 0) : named(n2Name, 0)) +
-                    " as a whole number, and a least common multiple is found only for numbers other than 0");
+            throw Failure(FailureKind::DivisionByZero,
+                          fill(tr("{field} is 0 as a whole number, and a least common multiple is found only "
+                                  "for numbers other than 0"),
+                               {{"field", nameOrNumber(n1 == 0 ? n1Name : n2Name)}}));
         a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
     return p / b;

@@ -27,6 +27,10 @@ std::int32_t smallestFactor(std::int32_t number, std::string_view name = {});
 // The trial division above finds no divisor. 0 and 1 are not prime; a negative number fails.
 bool IsPrime(std::int32_t number, std::string_view name = {});
 
+// The largest whole number whose square is at most `number` (0 or more): how far trial
+// division must go before a divisor would pair with one already tried.
+std::int32_t wholeSquareRoot(std::int32_t number);
+
 // The least common multiple, as product / divisor. The 32-bit product is checked first, so a
 // pair whose product overflows fails even where its multiple would fit; a 0 beside a 0 or a
 // positive number fails too. The names say what the numbers are, for the failure's message.

@@ -22,6 +22,19 @@ std::string_view visibleMark(char c)
     }
 }
 
+// The marks and embeddings of Unicode's bidirectional algorithm: U+061C, U+200E and U+200F,
+// U+202A to U+202E, U+2066 to U+2069.
+bool turnsDirection(std::string_view c)
+{
+    if (c == "\u061c" || c == "\u200e" || c == "\u200f")
+        return true;
+    if (c.size() != 3 || c[0] != '\xe2')
+        return false;
+    const auto second = static_cast<unsigned char>(c[1]), third = static_cast<unsigned char>(c[2]);
+    return (second == 0x80 && third >= 0xaa && third <= 0xae) ||
+        (second == 0x81 && third >= 0xa6 && third <= 0xa9);
+}
+
 } // namespace
 
 std::string quoted(std::string_view text)
@@ -44,10 +57,13 @@ std::string quoted(std::string_view text)
             i = characters.size() - kept;
         }
         // The line and paragraph separators of Unicode break a line as \n does; the other
-        // control characters beyond ASCII (U+0080 to U+009F) are marked as the ones below it.
+        // control characters beyond ASCII (U+0080 to U+009F), and those that turn the
+        // direction of the text after them, are marked as the ones below it: a pasted
+        // right-to-left override would otherwise reverse the rest of the message.
         const std::string& c = characters[i];
         shown += c == "\u2028" || c == "\u2029" || c == "\u0085"                         ? "¶"
             : c.size() == 2 && c[0] == '\xc2' && static_cast<unsigned char>(c[1]) < 0xa0 ? "◌"
+            : turnsDirection(c)                                                          ? "◌"
                                                                                          : c;
     }
     return shown + "\"";

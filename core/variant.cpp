@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/float_ops.h"
+#include "language/language.h"
 
 #include <cmath>
 
@@ -19,9 +20,11 @@ Variant finiteResult(double result, const Variant& left, const char* operation, 
 {
     const std::string what = left.description() + " " + operation + " " + right.description();
     if (std::isnan(result))
-        throw Failure(FailureKind::InvalidOperation, what + " has no value");
+        throw Failure(FailureKind::InvalidOperation,
+                      fill(tr("{operation} has no value"), {{"operation", what}}));
     if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange, what + " is too large a number");
+        throw Failure(FailureKind::OutOfRange,
+                      fill(tr("{operation} is too large a number"), {{"operation", what}}));
     return Variant::number(result);
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 
 // The 70 controls of the window as data, one row each. Every front end builds its controls
-// from these rows with one loop: nothing about a control is written anywhere else.
+// from these rows with one loop: nothing about a control is written anywhere else. Captions,
+// names and hints are English, to be looked up with tr() where they are shown.
 // Positions are in twips (15 to a logical pixel), measured from the top-left corner of the
 // client area.
 
@@ -32,6 +33,8 @@ struct ControlRow {
     std::string_view spokenName; // what a screen reader says and a message calls it; empty: the caption
     std::string_view enterRuns = {}; // text fields: the control whose click Return in the field runs
     std::string_view hint = {}; // clickable labels: what a click does, for a tooltip
+    std::string_view messageName = {}; // text fields: what a message calls it, "the divisor"
+    std::string_view captionContext = {}; // which of a caption's translations, where it has two
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -39,6 +42,9 @@ inline constexpr int clientWidthTwips = 12000;
 inline constexpr int clientHeightTwips = 2805;
 
 std::span<const ControlRow> controlTable();
+
+// The row's caption in the language in use.
+std::string_view captionOf(const ControlRow& row);
 
 // The row of the control with this name, or nullptr.
 const ControlRow* controlRow(std::string_view name);

@@ -8,12 +8,6 @@
 namespace vorantis {
 namespace {
 
-double fractionValue(const Form& form)
-{
-    const double numerator = numberIn(form, Field::n);
-    return checkedDivide(numerator, numberIn(form, Field::d), fieldName(Field::d));
-}
-
 // n over d (which holds 100) reduced: Text5 the common factor, Text6 the least common
 // multiple of the unreduced terms, then d and n divided by the factor.
 void reduceOverHundred(Form& form)
@@ -30,9 +24,9 @@ void reduceOverHundred(Form& form)
 
 void fromfrac_Click(Form& form)
 {
-    form.setText(Field::Text1, DoubleToText(fractionValue(form)));
+    form.setText(Field::Text1, DoubleToText(fractionIn(form, Field::n, Field::d)));
     // The quotient times 100, not the numerator: a percent with the decimal's rounding.
-    form.setText(Field::Text2, DoubleToText(checkedMultiply(fractionValue(form), 100)));
+    form.setText(Field::Text2, DoubleToText(checkedMultiply(fractionIn(form, Field::n, Field::d), 100)));
 }
 
 void fromdec_Click(Form& form)

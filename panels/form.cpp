@@ -3,6 +3,8 @@
 
 #include "core/convert.h"
 #include "core/failure.h"
+#include "core/float_ops.h"
+#include "language/language.h"
 #include "layout/control_table.h"
 
 #include <string>
@@ -33,27 +35,24 @@ std::optional<Field> fieldNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string_view fieldName(Field field)
-{
-    static const auto names = [] {
-        std::array<std::string, allFields.size()> names;
-        for (const Field each : allFields)
-            names[static_cast<std::size_t>(each)] =
-                "the " + std::string(controlRow(controlName(each))->spokenName);
-        return names;
-    }();
-    return names[static_cast<std::size_t>(field)];
-}
+std::string_view fieldName(Field field) { return tr(controlRow(controlName(field))->messageName); }
 
 double numberIn(const Form& form, Field field) { return TextToDouble(form.text(field), fieldName(field)); }
 
 std::int32_t wholeIn(const Form& form, Field field) { return TextToLong(form.text(field), fieldName(field)); }
 
+double fractionIn(const Form& form, Field numerator, Field denominator)
+{
+    const double top = numberIn(form, numerator);
+    return checkedDivide(top, numberIn(form, denominator), fieldName(denominator));
+}
+
 void requireDenominator(const Form& form, Field denominator)
 {
     if (numberIn(form, denominator) == 0)
         throw Failure(FailureKind::DivisionByZero,
-                      std::string(fieldName(denominator)) + " is 0, and a fraction cannot have 0 as its denominator");
+                      fill(tr("{field} is 0, and a fraction cannot have 0 as its denominator"),
+                           {{"field", fieldName(denominator)}}));
 }
 
 } // namespace vorantis

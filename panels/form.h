@@ -3,7 +3,27 @@
 
 // What a panel sees of the window: the text of its fields, the caption of the labels that
 // procedures write, and whether a label is shown. The Qt window implements it over its
-// widgets; tests implement it in memory and record the order of writes.
+// widgets, the page over its elements; tests implement it in memory.
+//
+// How a click becomes a result: a front end finds the control's procedure in the table of
+// panels/procedures.h and hands it to runClick (panels/dispatch.h) with its form. The
+// procedure (one unit a panel, here in panels/) reads fields, computes with the core (core/:
+// number texts, Variant, divide, IsPrime, LCM) and writes fields in a fixed order; a step
+// that cannot be done throws the core's Failure, which runClick turns into the line the user
+// reads. The working (working/) then explains the click from what it read and wrote.
+//
+// The controls keep the window's own names. By role:
+//   conversion and Simplify  n / d the fraction, Text1 the decimal, Text2 the percent,
+//                            Text5 the common factor (headed "LCM"), Text6 the least common
+//                            multiple (headed "LCD")
+//   square root              Text8 the number; Label12 ("Calculate") is clicked and shows the root
+//   prime test               Text9 the number; Label17 ("Check") is clicked and shows the verdict
+//   exponents                Text13 the base, Text14 the exponent, Text15 the power
+//   decimal arithmetic       Text20 op Text21 = Text22; Label36 shows the operation's sign
+//   integer division         Text23 ÷ Text24 gives Text3 remainder Text4
+//   fraction arithmetic      Text29/Text30 op Text31/Text32 = Text33/Text34; Label20 the sign,
+//                            Label41 the result's minus sign, Text35 a hidden scratch field
+// The table in layout/control_table.cpp gives every control's caption, place and spoken name.
 
 #include "core/variant.h"
 
@@ -73,6 +93,9 @@ inline Variant fieldVariant(const Form& form, Field field)
 // The field's text read as a number, or rounded to a whole number; a failure names the field.
 double numberIn(const Form& form, Field field);
 std::int32_t wholeIn(const Form& form, Field field);
+
+// The value of the fraction in the two fields, the numerator read first.
+double fractionIn(const Form& form, Field numerator, Field denominator);
 
 // Fails where the field, the denominator of a fraction, reads as 0: such a fraction has no
 // value, which the pupil is told in those words rather than through the routine that would

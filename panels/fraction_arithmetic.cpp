@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <string>
@@ -56,7 +57,8 @@ void requireFractions(const Form& form, bool dividing)
     requireDenominator(form, Field::Text30);
     requireDenominator(form, Field::Text32);
     if (dividing && numberIn(form, Field::Text31) == 0)
-        throw Failure(FailureKind::DivisionByZero, "the second fraction is 0, and no number can be divided by 0");
+        throw Failure(FailureKind::DivisionByZero,
+                      tr("the second fraction is 0, and no number can be divided by 0"));
 }
 
 // Divides numerator and denominator by their greatest common divisor, found as
@@ -75,8 +77,8 @@ void reduceResult(Form& form)
         LCM(wholeIn(form, Field::Text33), denominator, fieldName(Field::Text33), fieldName(Field::Text34));
     const double d = numberIn(form, Field::Text34);
     const double n = numberIn(form, Field::Text33);
-    const Variant divisor = Variant::number(checkedDivide(n * d, static_cast<double>(multiple),
-                                                          "the least common multiple of the result's terms"));
+    const Variant divisor = Variant::number(checkedDivide(
+        n * d, static_cast<double>(multiple), tr("the least common multiple of the result's terms")));
 
     form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
     form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));
@@ -88,12 +90,6 @@ void showResult(Form& form, const Variant& commonDenominator)
     form.setText(Field::Text33, form.text(Field::Text35));
     form.setText(Field::Text34, VariantToText(commonDenominator));
     reduceResult(form);
-}
-
-double fractionValue(const Form& form, Field numeratorField, Field denominatorField)
-{
-    const double numerator = numberIn(form, numeratorField);
-    return checkedDivide(numerator, numberIn(form, denominatorField), fieldName(denominatorField));
 }
 
 double differenceOf(const Form& form, Field leftField, Field rightField)
@@ -125,8 +121,8 @@ void subfrac_Click(Form& form)
     const Variant common = rewriteOverCommonDenominator(form);
     // The numerators carry the magnitude of the difference and Label41 its sign, as a
     // result is written by hand.
-    const double first = fractionValue(form, Field::Text29, Field::Text30);
-    const double second = fractionValue(form, Field::Text31, Field::Text32);
+    const double first = fractionIn(form, Field::Text29, Field::Text30);
+    const double second = fractionIn(form, Field::Text31, Field::Text32);
     if (first < second) {
         form.setText(Field::Text35, DoubleToText(differenceOf(form, Field::Text31, Field::Text29)));
         form.setVisible(Label::Label41, true);

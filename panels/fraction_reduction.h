@@ -9,6 +9,7 @@
 #include "core/convert.h"
 #include "core/float_ops.h"
 #include "core/integer_routines.h"
+#include "language/language.h"
 #include "panels/form.h"
 
 #include <cstdint>
@@ -48,7 +49,7 @@ inline void writeCommonFactor(Form& form, std::int32_t multiple)
     const double numerator = numberIn(form, Field::n);
     form.setText(Field::Text5,
                  DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple,
-                                            "the least common multiple of the terms")));
+                                            tr("the least common multiple of the terms"))));
 }
 
 // d <- d / Text5, then n <- n / Text5, each term read before the factor.

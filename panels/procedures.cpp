@@ -9,39 +9,80 @@
 #include "panels/simplify.h"
 #include "panels/window_commands.h"
 
+#include "language/language.h"
+
 #include <array>
 
 namespace vorantis {
 namespace {
 
-constexpr std::string_view conversionPanel = "Fraction, Decimal, and Percent";
-constexpr std::string_view decimalPanel = "Add, Subtract, Multiply, and Divide";
-constexpr std::string_view fractionPanel = "Multiply, Divide, and Add Fractions";
+constexpr std::string_view conversionPanel = translatable("Fraction, Decimal, and Percent");
+constexpr std::string_view decimalPanel = translatable("Add, Subtract, Multiply, and Divide");
+constexpr std::string_view fractionPanel = translatable("Multiply, Divide, and Add Fractions");
+
+// The results each shows, where the pupil reads the answer; a field that is also typed into
+// (n and d, which the conversion buttons and Simplify rewrite) is the pupil's own, not only a
+// result.
+constexpr std::span<const std::string_view> none{};
+constexpr std::string_view decimalResult[]{"Text22"};
+constexpr std::string_view divisionResults[]{"Text3", "Text4"};
+constexpr std::string_view rootResult[]{"Label12"};
+constexpr std::string_view powerResult[]{"Text15"};
+constexpr std::string_view primeResult[]{"Label17"};
+constexpr std::string_view fromFractionResults[]{"Text1", "Text2"};
+constexpr std::string_view fromDecimalResults[]{"Text5", "Text6", "Text2"};
+constexpr std::string_view fromPercentResults[]{"Text1", "Text5", "Text6"};
+constexpr std::string_view simplifyResults[]{"Text5", "Text6"};
+constexpr std::string_view fractionResults[]{"Text33", "Text34"};
 
 constexpr std::array table{
-    Procedure{"clear", "Clear", clear_Click},
-    Procedure{"clear21", "Clear", clear21_Click},
-    Procedure{"decadd", decimalPanel, decadd_Click},
-    Procedure{"decsub", decimalPanel, decsub_Click},
-    Procedure{"decmulti", decimalPanel, decmulti_Click},
-    Procedure{"mecdiv", decimalPanel, mecdiv_Click},
-    Procedure{"Command3", "Int Divide", Command3_Click},
-    Procedure{"Label12", "Square Root", Label12_Click},
-    Procedure{"calcsquare", "Exponents", calcsquare_Click},
-    Procedure{"Label17", "Prime or Composite", Label17_Click},
-    Procedure{"fromfrac", conversionPanel, fromfrac_Click},
-    Procedure{"fromdec", conversionPanel, fromdec_Click},
-    Procedure{"frompercent", conversionPanel, frompercent_Click},
-    Procedure{"simp", "Simplify", simp_Click},
-    Procedure{"addfrac", fractionPanel, addfrac_Click},
-    Procedure{"subfrac", fractionPanel, subfrac_Click},
-    Procedure{"multifrac", fractionPanel, multifrac_Click},
-    Procedure{"divfrac", fractionPanel, divfrac_Click},
+    Procedure{ProcedureId::clear, "clear", translatable("Clear"), clear_Click, none},
+    Procedure{ProcedureId::clear21, "clear21", translatable("Clear"), clear21_Click, none},
+    Procedure{ProcedureId::decadd, "decadd", decimalPanel, decadd_Click, decimalResult},
+    Procedure{ProcedureId::decsub, "decsub", decimalPanel, decsub_Click, decimalResult},
+    Procedure{ProcedureId::decmulti, "decmulti", decimalPanel, decmulti_Click, decimalResult},
+    Procedure{ProcedureId::mecdiv, "mecdiv", decimalPanel, mecdiv_Click, decimalResult},
+    Procedure{ProcedureId::Command3, "Command3", translatable("Int Divide"), Command3_Click, divisionResults},
+    Procedure{ProcedureId::Label12, "Label12", translatable("Square Root"), Label12_Click, rootResult},
+    Procedure{ProcedureId::calcsquare, "calcsquare", translatable("Exponents"), calcsquare_Click,
+              powerResult},
+    Procedure{ProcedureId::Label17, "Label17", translatable("Prime or Composite"), Label17_Click,
+              primeResult},
+    Procedure{ProcedureId::fromfrac, "fromfrac", conversionPanel, fromfrac_Click, fromFractionResults},
+    Procedure{ProcedureId::fromdec, "fromdec", conversionPanel, fromdec_Click, fromDecimalResults},
+    Procedure{ProcedureId::frompercent, "frompercent", conversionPanel, frompercent_Click,
+              fromPercentResults},
+    Procedure{ProcedureId::simp, "simp", translatable("Simplify"), simp_Click, simplifyResults},
+    Procedure{ProcedureId::addfrac, "addfrac", fractionPanel, addfrac_Click, fractionResults},
+    Procedure{ProcedureId::subfrac, "subfrac", fractionPanel, subfrac_Click, fractionResults},
+    Procedure{ProcedureId::multifrac, "multifrac", fractionPanel, multifrac_Click, fractionResults},
+    Procedure{ProcedureId::divfrac, "divfrac", fractionPanel, divfrac_Click, fractionResults},
 };
+
+static_assert(table.size() == procedureCount);
+
+consteval bool inOrderOfIds()
+{
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (static_cast<std::size_t>(table[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(inOrderOfIds(), "a procedure's row is found by its id");
 
 } // namespace
 
 std::span<const Procedure> procedures() { return table; }
+
+std::span<const std::string_view> captionWords()
+{
+    static constexpr std::string_view words[]{translatable("Calculate"), translatable("Check"),
+                                              translatable("Prime"), translatable("Composite"),
+                                              translatable("Neither")};
+    return words;
+}
+
+const Procedure& procedure(ProcedureId id) { return table[static_cast<std::size_t>(id)]; }
 
 const Procedure* procedureFor(std::string_view control)
 {

@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/integer_routines.h"
 #include "core/quote.h"
+#include "language/language.h"
 
 #include <cmath>
 #include <cstdint>
@@ -13,16 +14,12 @@
 namespace vorantis {
 namespace {
 
-std::string shown(Field field, double value)
-{
-    return std::string(fieldName(field)) + " is " + DoubleToText(value);
-}
-
 double squareRoot(double value)
 {
     if (value < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      shown(Field::Text8, value) + ", and only a number of 0 or more has a square root");
+                      fill(tr("{field} is {number}, and only a number of 0 or more has a square root"),
+                           {{"field", fieldName(Field::Text8)}, {"number", DoubleToText(value)}}));
     return std::sqrt(value);
 }
 
@@ -30,18 +27,24 @@ double squareRoot(double value)
 // is a result here, and the user is told why any other pair has none.
 double power(double base, double exponent)
 {
+    const std::string baseText = DoubleToText(base);
     if (base < 0 && std::trunc(exponent) != exponent)
-        throw Failure(FailureKind::InvalidOperation,
-                      shown(Field::Text13, base) +
-                          ", and a number below 0 has a power only for a whole exponent");
+        throw Failure(
+            FailureKind::InvalidOperation,
+            fill(tr("{field} is {number}, and a number below 0 has a power only for a whole exponent"),
+                 {{"field", fieldName(Field::Text13)}, {"number", baseText}}));
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
-                      shown(Field::Text13, base) + ", and 0 to a power below 0 would divide by 0");
+                      fill(tr("{field} is {number}, and 0 to a power below 0 would divide by 0"),
+                           {{"field", fieldName(Field::Text13)}, {"number", baseText}}));
     const double result = std::pow(base, exponent);
     if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange,
-                      shown(Field::Text13, base) + ", and " + DoubleToText(base) + " to the power " +
-                          DoubleToText(exponent) + " is too large a number");
+        throw Failure(
+            FailureKind::OutOfRange,
+            fill(tr("{field} is {number}, and {number} to the power {exponent} is too large a number"),
+                 {{"field", fieldName(Field::Text13)},
+                  {"number", baseText},
+                  {"exponent", DoubleToText(exponent)}}));
     return result;
 }
 
@@ -67,23 +70,24 @@ void Label17_Click(Form& form)
     // Only a whole number is prime or composite: 7.5 is neither, and is not rounded to 8.
     const double value = numberIn(form, Field::Text9);
     if (value != std::trunc(value))
-        throw Failure(FailureKind::InvalidOperation,
-                      std::string(fieldName(Field::Text9)) + ", " + quoted(form.text(Field::Text9)) +
-                          ", is no whole number, and only a whole number is prime or composite");
+        throw Failure(
+            FailureKind::InvalidOperation,
+            fill(tr("{field}, {text}, is no whole number, and only a whole number is prime or composite"),
+                 {{"field", fieldName(Field::Text9)}, {"text", quoted(form.text(Field::Text9))}}));
     const std::int32_t number = wholeIn(form, Field::Text9);
     const bool prime = IsPrime(number, fieldName(Field::Text9));
     if (number < 2) {
         // 0 and 1 are neither prime nor composite; the caption says so.
-        form.setCaption(Label::Label17, "Neither");
+        form.setCaption(Label::Label17, tr("Neither"));
         return;
     }
     // The word comes from the caption just written, never from what the label showed
-    // before the click.
+    // before the click. "True" and "False" are the program's own, and show for no time at all.
     form.setCaption(Label::Label17, BooleanToText(prime));
     if (form.caption(Label::Label17) == "False")
-        form.setCaption(Label::Label17, "Composite");
+        form.setCaption(Label::Label17, tr("Composite"));
     if (form.caption(Label::Label17) == "True")
-        form.setCaption(Label::Label17, "Prime");
+        form.setCaption(Label::Label17, tr("Prime"));
 }
 
 } // namespace vorantis

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/window_commands.h"
 
+#include "language/language.h"
+
 namespace vorantis {
 
 void clear_Click(Form& form)
 {
-    form.setCaption(Label::Label12, "Calculate");
-    form.setCaption(Label::Label17, "Check");
+    form.setCaption(Label::Label12, tr("Calculate"));
+    form.setCaption(Label::Label17, tr("Check"));
     clear21_Click(form);
 }
 

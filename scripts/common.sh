@@ -22,9 +22,14 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake make g++ qt6-base-dev fonts-liberation2)
+# gettext merges the translations into the menu entry and the AppStream data, python3 compiles
+# the catalogues, and Qt's own dialogs take their words from qt6-translations-l10n.
+build_packages=(cmake make g++ qt6-base-dev fonts-liberation2 gettext python3 qt6-translations-l10n)
 fuzz_packages=(clang libclang-rt-14-dev)
-web_packages=(cmake make emscripten node-acorn python3 fonts-liberation2)
+# The fonts are cut to the program's characters and shipped as WOFF2 (fonttools, brotli); the
+# installed app's larger icons are drawn from the scalable one (rsvg-convert).
+web_packages=(cmake make emscripten node-acorn python3 fonts-liberation2 python3-fonttools python3-brotli
+    librsvg2-bin)
 test_packages=(googletest libgtest-dev locales
     xvfb xauth x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian man-db

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page around the module: lays out the controls the module describes, gives it the
-// form it reads and writes, and passes it the clicks. No procedure runs here.
+// The page around the module: gives it the form it reads and writes, passes it the clicks,
+// shows what they left (the status line, the working, the results a failure did not reach)
+// and keeps the view. No procedure runs here, and no word of the window is written here:
+// the module hands over the window (web/window_json.cpp), which layout.js and menus.js build.
 "use strict";
 
 (() => {
   const byId = (id) => document.getElementById(id);
-  const surface = byId("surface");
-  const status = byId("failureMessage");
-  let runClick = () => "";
+  const [surface, status, pane, announcer] = ["surface", "failureMessage", "workingPane", "announcer"].map(byId);
+  const storage = { // a page that cannot keep its view still works
+    read() { try { return JSON.parse(localStorage.getItem("vorantis.view")) ?? {}; } catch { return {}; } },
+    write(view) { try { localStorage.setItem("vorantis.view", JSON.stringify(view)); } catch { /* kept for this visit only */ } },
+  };
+  let module, win, built, menuBar, view, stale = [];
 
   // How the module reads and writes the page. A result shows from its first character.
   const form = {
@@ -28,77 +33,33 @@
     },
   };
 
-  function click(control) {
-    status.textContent = runClick(control);
-    status.title = status.textContent;
-  }
+  const say = (text) => { // to a screen reader, once, even when it says the same again
+    announcer.textContent = "";
+    requestAnimationFrame(() => { announcer.textContent = text; });
+  };
+  const unmark = (element) => {
+    element.classList.remove("stale");
+    element.removeAttribute("aria-describedby");
+  };
 
-  const tags = { field: "input", button: "button", label: "div" };
-
-  function line(row, pixels) {
-    // The line's bounding box, widened by the pen on every side.
-    const pen = 3;
-    const [x, y, run, rise] = row.rect.map(pixels);
-    const left = Math.min(x, x + run) - pen;
-    const top = Math.min(y, y + rise) - pen;
-    const svg = document.createElementNS("http://www.w3.org/2000/svg", "svg");
-    svg.setAttribute("width", Math.abs(run) + 2 * pen);
-    svg.setAttribute("height", Math.abs(rise) + 2 * pen);
-    svg.setAttribute("aria-hidden", "true");
-    svg.style.left = `${left}px`;
-    svg.style.top = `${top}px`;
-    const stroke = document.createElementNS(svg.namespaceURI, "line");
-    for (const [name, value] of Object.entries({
-      x1: x - left, y1: y - top, x2: x + run - left, y2: y + rise - top,
-      stroke: "currentColor", "stroke-width": pen,
-    }))
-      stroke.setAttribute(name, value);
-    svg.append(stroke);
-    return svg;
-  }
-
-  function control(row, pixels) {
-    const element = row.kind === "line" ? line(row, pixels) : document.createElement(tags[row.kind]);
-    element.id = row.name;
-    if (row.kind === "line")
-      return element;
-    const [left, top, width, height] = row.rect.map(pixels);
-    Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
-    if (row.fontPoints)
-      element.style.fontSize = `${row.fontPoints}pt`;
-    if (row.bold)
-      element.style.fontWeight = "bold";
-    if (row.spokenName)
-      element.setAttribute("aria-label", row.spokenName);
-    element.hidden = row.hidden;
-    if (row.kind === "field") {
-      Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false });
-      if (row.enterRuns)
-        element.addEventListener("keydown", (event) => {
-          if (event.key === "Enter" && !event.isComposing) {
-            event.preventDefault();
-            click(row.enterRuns);
-          }
-        });
-      return element;
+  function run(control) {
+    stale.forEach(unmark);
+    const click = JSON.parse(module.ccall("vorantis_click", "string", ["string"], [control]));
+    status.textContent = status.title = click.failure;
+    // What a failed click did not reach shows what an earlier click left: marked, not changed.
+    stale = click.stale.map(byId);
+    for (const element of stale) {
+      element.classList.add("stale");
+      element.setAttribute("aria-describedby", "staleNote");
     }
-    element.textContent = row.caption;
-    if (row.kind === "button") {
-      element.type = "button";
-      // Space presses a button; Enter presses none, as no button is the default.
-      element.addEventListener("keydown", (event) => event.key === "Enter" && event.preventDefault());
-    } else {
-      element.className = row.runs ? "label clickable" : "label";
-      if (row.runs) {
-        element.setAttribute("role", "button");
-        element.dataset.hint = element.title = row.hint;
-      } else if (row.spokenName) {
-        element.setAttribute("role", "img"); // a drawn fraction bar, named as the window names it
-      }
-    }
-    if (row.runs)
-      element.addEventListener("click", () => click(row.name));
-    return element;
+    const entry = document.createElement("li");
+    entry.textContent = click.entry;
+    const working = byId(win.workingView.name);
+    working.append(entry);
+    while (working.childElementCount > win.workingCapacity)
+      working.firstElementChild.remove();
+    working.scrollTop = working.scrollHeight;
+    say(click.entry || click.failure);
   }
 
   // A value wider than its field, or a caption cut short, shows whole in the tooltip, worked
@@ -107,78 +68,229 @@
     const cut = target.scrollWidth > target.clientWidth;
     if (target.tagName === "INPUT")
       target.title = cut ? target.value : "";
-    else if (target.dataset.hint)
+    else if (target.dataset?.hint)
       target.title = cut ? `${target.textContent}\n${target.dataset.hint}` : target.dataset.hint;
   }
 
-  function layOut(window) {
-    const pixels = (twips) => twips / window.twipsPerPixel;
-    surface.style.width = `${pixels(window.width)}px`;
-    surface.style.height = `${pixels(window.height)}px`;
-    // Labels and lines first, behind the rest; then fields and buttons in the window's
-    // Tab order, which the page's order gives.
-    const behind = window.controls.filter((row) => row.kind === "label" || row.kind === "line");
-    const focusable = window.controls
-      .filter((row) => row.kind === "field" || row.kind === "button")
-      .sort((a, b) => a.tabIndex - b.tabIndex);
-    surface.append(...[...behind, ...focusable].map((row) => control(row, pixels)));
-    surface.addEventListener("pointerover", showWhole);
-    byId("aboutText").textContent = window.about;
+  function layOut() {
+    const scale = layOutSurface(built, win, surface, view.zoom);
+    status.style.fontSize = `${win.face.statusLinePoints * scale}pt`;
+    pane.style.fontSize = `${win.face.workingPanePoints * scale}pt`;
+    pane.style.setProperty("--lines", win.face.workingPaneLines);
   }
 
-  // File menu: Clear, About, Exit.
-  const file = byId("file");
-  const menu = byId("fileMenu");
-  const items = [...menu.querySelectorAll("[role=menuitem]")];
-
-  function showMenu(open) {
-    menu.hidden = !open;
-    file.setAttribute("aria-expanded", String(open));
-    (open ? items[0] : file).focus();
+  function setView(change) {
+    view = { ...view, ...change };
+    view.zoom = Math.min(win.zoom.largest, Math.max(win.zoom.smallest, view.zoom));
+    storage.write(view);
+    pane.hidden = !view.working;
+    menuBar.flatMap((menu) => menu.items).filter((item) => item.dataset.command === "working")
+      .forEach((item) => item.setAttribute("aria-checked", String(view.working)));
+    layOut();
   }
 
-  file.addEventListener("click", () => showMenu(menu.hidden));
-  file.addEventListener("keydown", (event) => {
-    if (event.key === "ArrowDown") {
-      event.preventDefault();
-      showMenu(true);
-    }
-  });
-  menu.addEventListener("keydown", (event) => {
-    const step = { ArrowDown: 1, ArrowUp: -1 }[event.key];
-    if (step) {
-      event.preventDefault();
-      items[(items.indexOf(document.activeElement) + step + items.length) % items.length].focus();
-    } else if (event.key === "Escape" || event.key === "Tab") {
-      event.preventDefault();
-      showMenu(false);
-    }
-  });
-  document.addEventListener("pointerdown", (event) => {
-    if (!menu.hidden && !menu.contains(event.target) && event.target !== file)
-      showMenu(false);
-  });
-  byId("clear").addEventListener("click", () => {
-    showMenu(false);
-    click("clear");
-  });
-  byId("about").addEventListener("click", () => {
-    showMenu(false);
+  function download(text, type, extension) {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([text], { type: `${type};charset=utf-8` }));
+    link.download = `${win.texts.savedName}.${extension}`;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+  const working = (what) => module.ccall("vorantis_working", "string", ["string"], [what]);
+
+  function buildPane() {
+    const commands = byId("paneCommands");
+    const actions = {
+      copyAll: () => navigator.clipboard.writeText(working("text")).then(
+        () => { status.textContent = ""; }, () => { status.textContent = win.texts.notCopied; }),
+      clearWorking: () => {
+        working("clear");
+        byId(win.workingView.name).replaceChildren();
+      },
+    };
+    commands.replaceChildren(...win.paneCommands.map(({ name, caption }) => {
+      const button = Object.assign(document.createElement("button"), { type: "button", id: name, textContent: caption });
+      button.addEventListener("click", () => actions[name]?.());
+      return button;
+    }));
+    // Save As… offers the two forms the window's file dialog does, as a download.
+    const [, saveAs] = win.paneCommands.map(({ name }) => byId(name));
+    popupMenu(saveAs, [
+      { name: "saveAsText", caption: win.texts.saveAsText, run: () => download(working("text"), "text/plain", "txt") },
+      { name: "saveAsPage", caption: win.texts.saveAsPage, run: () => download(working("page"), "text/html", "html") },
+    ]);
+    const entries = Object.assign(document.createElement("ol"), { id: win.workingView.name, tabIndex: 0 });
+    entries.setAttribute("aria-label", win.workingView.caption);
+    pane.setAttribute("aria-label", win.workingView.caption);
+    byId("entries").replaceChildren(entries);
+  }
+
+  // Tab goes through the controls in the window's order, from the menu bar on.
+  function tab(event) {
+    const order = [...menuBar.map((m) => m.button), ...win.tabOrder.map(byId)]
+      .filter((element) => element?.checkVisibility() && !element.closest("[inert]"));
+    const at = order.indexOf(document.activeElement);
+    if (event.key !== "Tab" || at < 0 || event.ctrlKey || event.altKey)
+      return;
+    event.preventDefault();
+    order[(at + (event.shiftKey ? -1 : 1) + order.length) % order.length].focus();
+  }
+
+  // The keys a phone's number pad may lack, in the language's own marks ("-,e" with a decimal
+  // comma), above its keyboard while a field has focus.
+  function makeKeys() {
+    const keys = byId("keys");
+    keys.setAttribute("aria-label", win.texts.keysName);
+    keys.replaceChildren(...[...win.texts.keys].map((key) => {
+      const button = Object.assign(document.createElement("button"), { type: "button", textContent: key, tabIndex: -1 });
+      button.addEventListener("pointerdown", (event) => event.preventDefault()); // the field keeps focus
+      button.addEventListener("click", () => {
+        const field = document.activeElement;
+        if (field?.tagName !== "INPUT")
+          return;
+        field.setRangeText(key, field.selectionStart, field.selectionEnd, "end");
+        field.dispatchEvent(new Event("input", { bubbles: true }));
+      });
+      return button;
+    }));
+  }
+
+  function offerKeys() {
+    const keys = byId("keys");
+    makeKeys();
+    const place = () => {
+      const seen = visualViewport;
+      keys.style.top = `${seen.offsetTop + seen.height - keys.offsetHeight}px`;
+      keys.style.left = `${seen.offsetLeft}px`;
+      keys.style.width = `${seen.width}px`;
+    };
+    // Offered to a finger or a pen on a field, not to a keyboard, which has every key.
+    surface.addEventListener("pointerup", (event) => {
+      if (event.target.tagName === "INPUT" && event.pointerType !== "mouse") {
+        keys.hidden = false;
+        place();
+      }
+    });
+    // A finger moves the focus only after it lifts, so a tap from one field to the next passes
+    // through here after the keys were offered: they stay while a field keeps the focus.
+    surface.addEventListener("focusout", (event) => { keys.hidden ||= event.relatedTarget?.tagName !== "INPUT"; });
+    visualViewport.addEventListener("resize", place);
+    visualViewport.addEventListener("scroll", place);
+  }
+
+  // A fresh start: the controls as the table has them, no working, the view as remembered.
+  function start() {
+    byId("ended").hidden = true;
+    byId("window").hidden = false;
+    built = buildSurface(win, surface, run);
+    working("clear");
+    buildPane();
     status.textContent = "";
-    byId("aboutBox").showModal();
-  });
-  byId("exit").addEventListener("click", () => {
-    showMenu(false);
-    window.close(); // only a page a script opened may close itself
-    byId("window").inert = true;
-    status.textContent = "Vorantis has ended: this page may now be closed.";
-  });
+    stale = [];
+    const { working: shown, zoom, language } = storage.read();
+    view = { working: shown === true, zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0,
+      ...(language && { language }) };
+    setView({});
+    byId(win.tabOrder[0]).focus();
+  }
 
-  createVorantis({ form }).then((module) => {
-    layOut(JSON.parse(module.ccall("vorantis_window", "string", [], [])));
-    runClick = (control) => module.ccall("vorantis_click", "string", ["string"], [control]);
-    byId("n").focus();
+  const commands = {
+    clear: () => run("clear"),
+    about() {
+      status.textContent = "";
+      byId("aboutBox").showModal();
+    },
+    exit() {
+      window.close(); // only a page a script opened, or an installed app's window, may close itself
+      byId("window").hidden = true;
+      byId("ended").hidden = false;
+      byId("startAgain").focus();
+    },
+    working: () => setView({ working: !view.working }),
+    language: (code) => speakIn(code),
+    zoomIn: () => setView({ zoom: view.zoom + win.zoom.step }),
+    zoomOut: () => setView({ zoom: view.zoom - win.zoom.step }),
+    actualSize: () => setView({ zoom: win.zoom.smallest }),
+  };
+
+  function words() {
+    const texts = win.texts;
+    byId("menubar").setAttribute("aria-label", texts.menuBar);
+    byId("surface").setAttribute("aria-label", texts.programName);
+    byId("staleNote").textContent = texts.stale;
+    byId("endedText").textContent = texts.ended;
+    byId("startAgain").textContent = texts.startAgain;
+    byId("aboutTitle").textContent = texts.programName;
+    byId("aboutText").textContent = texts.about;
+    byId("aboutOk").textContent = texts.ok;
+  }
+
+  // The module is stored compressed (web/CMakeLists.txt): it is inflated as it arrives.
+  function instantiateWasm(imports, done) {
+    const source = byId("module");
+    fetch(source.href ?? source.content)
+      .then((response) => new Response(response.body.pipeThrough(new DecompressionStream("gzip")),
+        { headers: { "Content-Type": "application/wasm" } }))
+      .then((response) => WebAssembly.instantiateStreaming(response, imports))
+      .then(({ instance, module: compiled }) => done(instance, compiled));
+    return {};
+  }
+
+  // The language of the first of the preferences that Vorantis has (a code chosen in the View
+  // menu, or the browser's list), and the window as the module says it in that language.
+  function speak(preferences) {
+    document.documentElement.lang = module.ccall("vorantis_speak", "string", ["string"], [preferences]);
+    win = JSON.parse(module.ccall("vorantis_window", "string", [], []));
+    words();
+    menuBar = buildMenuBar(byId("menubar"), win.menus, commands, win.languages, win.language);
+  }
+
+  // Says the page again in the language chosen: the fields keep what they hold, a caption a
+  // procedure wrote keeps its number or takes its word in the new language, and the working
+  // keeps its entries as they were written.
+  function speakIn(code) {
+    const wordsBefore = new Map(win.captionWords.map(({ english, shown }) => [shown, english]));
+    const shown = win.controls.map(({ name }) => byId(name)).map((element) =>
+      [element.id, element.tagName === "INPUT" ? element.value : element.textContent, element.hidden]);
+    const captionsBefore = new Map(win.controls.map(({ name, caption }) => [name, caption]));
+    const entries = [...byId(win.workingView.name).children];
+    const focused = document.activeElement?.id;
+    speak(code);
+    const wordsNow = new Map(win.captionWords.map(({ english, shown }) => [english, shown]));
+    const rows = new Map(win.controls.map((row) => [row.name, row]));
+    built = buildSurface(win, surface, run);
+    for (const [id, text, hidden] of shown) {
+      const element = byId(id), row = rows.get(id);
+      element.hidden = hidden;
+      if (element.tagName === "INPUT")
+        element.value = text;
+      else if (row.kind !== "line" && text !== captionsBefore.get(id)) // written by a procedure
+        element.textContent = wordsBefore.has(text) ? wordsNow.get(wordsBefore.get(text)) : text;
+    }
+    stale = stale.map(({ id }) => byId(id)).filter(Boolean);
+    stale.forEach((element) => { element.classList.add("stale"); element.setAttribute("aria-describedby", "staleNote"); });
+    buildPane();
+    makeKeys();
+    byId(win.workingView.name).append(...entries);
+    setView({ language: code });
+    byId(focused)?.focus();
+  }
+
+  createVorantis({ form, instantiateWasm }).then((loaded) => {
+    module = loaded;
+    speak(storage.read().language || navigator.languages.join(","));
+    document.addEventListener("keydown", tab);
+    surface.addEventListener("pointerover", showWhole);
+    surface.addEventListener("input", ({ target }) => stale.includes(target) && unmark(target));
+    byId("startAgain").addEventListener("click", start);
+    addEventListener("resize", layOut);
+    offerKeys();
+    start();
     performance.mark("vorantis-ready");
     document.documentElement.dataset.ready = "";
+    // Offline after the first visit: the service worker keeps the site's files. It is asked
+    // for once the page is usable, so that it never slows the first visit down.
+    if (location.protocol.startsWith("http") && "serviceWorker" in navigator)
+      navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" });
   });
 })();

@@ -1,98 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's script calls: the controls to lay out, and a click on one of them.
+// What the page's script calls: the window to lay out, a click on one of its controls, and
+// the working kept of the clicks.
 
-#include "layout/control_table.h"
-#include "panels/about.h"
+#include "language/language.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
+#include "web/json.h"
 #include "web/page_form.h"
+#include "web/window_json.h"
+#include "working/explain.h"
+#include "working/log.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstdio>
 #include <string>
+#include <string_view>
 
-namespace vorantis {
 namespace {
 
-// A JSON string: quotes and backslashes escaped, control characters as \u00XX.
-std::string jsonString(std::string_view text)
+vorantis::WorkingLog& workingLog()
 {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            json += escape;
-            continue;
-        }
-        if (c == '"' || c == '\\')
-            json += '\\';
-        json += c;
-    }
-    return json + '"';
-}
-
-std::string_view kindName(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::TextField:
-        return "field";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::Button:
-        return "button";
-    case ControlKind::Line:
-        return "line";
-    }
-    return {};
-}
-
-std::string rowJson(const ControlRow& row)
-{
-    const TwipRect& r = row.rect;
-    return "{\"name\":" + jsonString(row.name) + ",\"kind\":" + jsonString(kindName(row.kind)) +
-        ",\"caption\":" + jsonString(row.caption) + ",\"rect\":[" + std::to_string(r.left) + "," +
-        std::to_string(r.top) + "," + std::to_string(r.width) + "," + std::to_string(r.height) +
-        "],\"tabIndex\":" + std::to_string(row.tabIndex) +
-        ",\"fontPoints\":" + std::to_string(row.fontPoints) + ",\"bold\":" + (row.bold ? "true" : "false") +
-        ",\"hidden\":" + (row.startsHidden ? "true" : "false") +
-        ",\"spokenName\":" + jsonString(row.spokenName) + ",\"enterRuns\":" + jsonString(row.enterRuns) +
-        ",\"hint\":" + jsonString(row.hint) + ",\"runs\":" + (procedureFor(row.name) ? "true" : "false") +
-        "}";
+    static vorantis::WorkingLog log;
+    return log;
 }
 
 } // namespace
-} // namespace vorantis
 
 extern "C" {
 
-// The whole window as JSON: its size in twips, the About text and one object per control.
+// The whole window as JSON (web/window_json.h), in the language in use.
 EMSCRIPTEN_KEEPALIVE const char* vorantis_window()
 {
-    using namespace vorantis;
-    static const std::string json = [] {
-        std::string rows;
-        for (const ControlRow& row : controlTable())
-            rows += (rows.empty() ? "" : ",") + rowJson(row);
-        return "{\"twipsPerPixel\":" + std::to_string(twipsPerPixel) +
-            ",\"width\":" + std::to_string(clientWidthTwips) +
-            ",\"height\":" + std::to_string(clientHeightTwips) + ",\"about\":" + jsonString(aboutMessage) +
-            ",\"controls\":[" + rows + "]}";
-    }();
+    static std::string json;
+    json = vorantis::windowJson();
     return json.c_str();
 }
 
+// Speaks the language of the first of the preferences (a language code, or a browser's list
+// "de-AT,de,en") that Vorantis has, English where none; gives its code.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_speak(const char* preferences)
+{
+    vorantis::useLanguage(vorantis::languageFor(preferences));
+    return vorantis::currentLanguage().code.data(); // a code is a whole literal, ended by its NUL
+}
+
 // Runs the click of the control (a control of the table, or "clear" for File > Clear) and
-// gives the line for the status line: empty when the procedure ran to its end.
+// gives, as JSON, the line for the status line (empty when the procedure ran to its end), the
+// results it did not reach, and its entry in the working, which it keeps.
 EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
 {
     using namespace vorantis;
     static PageForm form;
-    static std::string failure;
+    static std::string answer;
     const Procedure* procedure = procedureFor(control);
-    failure = procedure ? runClick(*procedure, form).failure : std::string();
-    return failure.c_str();
+    if (!procedure)
+        return "{}";
+    const Click click = runClick(*procedure, form);
+    std::string entry = explain(click);
+    answer = json::object({{"failure", json::string(click.failure)},
+                           {"stale", json::strings(staleResults(click))},
+                           {"entry", json::string(entry)}});
+    workingLog().add(std::move(entry));
+    return answer.c_str();
+}
+
+// The working kept: "text" as plain text, "page" as a web page; "clear" empties it.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_working(const char* what)
+{
+    static std::string text;
+    const std::string_view asked = what;
+    if (asked == "clear")
+        workingLog().clear();
+    text = asked == "text" ? workingLog().plainText() : asked == "page" ? workingLog().html() : std::string();
+    return text.c_str();
 }
 
 } // extern "C"

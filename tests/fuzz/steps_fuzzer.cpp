@@ -7,8 +7,9 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "panels/dispatch.h"
-#include "panels/working.h"
+#include "working/explain.h"
 #include "tests/support/memory_form.h"
+#include "tests/support/tables.h"
 
 #include <csignal>
 #include <cstdio>
@@ -76,8 +77,8 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
     std::istringstream words{std::string(allowedWrites.at(click.procedure->control))};
     std::string rule;
     bool more = static_cast<bool>(words >> rule);
-    for (const auto& [control, value] : click.writes) {
-        const std::string write = std::string(control) + "=" + value;
+    for (const Write& each : click.writes) {
+        const std::string write = std::string(each.control) + "=" + testing::valueOf(each);
         for (; more && !fits(rule.substr(0, rule.find('?')), write, form);
              more = static_cast<bool>(words >> rule))
             if (!rule.ends_with('?') && !rule.starts_with("*="))

@@ -88,6 +88,16 @@ protected:
                           menu->actionGeometry(window.findChild<QAction*>(command)).center());
     }
 
+    // Chooses a language in View > Language: a click on the submenu, then on the language.
+    void speak(const QString& code)
+    {
+        choose("view", "language");
+        QMenu* languages = window.findChild<QMenu*>("language");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(languages));
+        QTest::mouseClick(languages->windowHandle(), Qt::LeftButton, {},
+                          languages->actionGeometry(languages->findChild<QAction*>(code)).center());
+    }
+
     // Answers the modal dialog a click opens from a timer, which gives up after five seconds so
     // that the click comes back; gives whether the dialog came.
     template <class Dialog>

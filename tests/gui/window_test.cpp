@@ -2,11 +2,15 @@
 // The window as a person uses it.
 
 #include "app/one_line_label.h"
+#include "app/qt_text.h"
+#include "language/language.h"
 #include "layout/control_table.h"
+#include "layout/panels.h"
 #include "panels/procedures.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,7 +24,7 @@ TEST_F(Window, EveryControlAnswersAClickOnItsCaptionAndNoOtherDoes)
 {
     int answered = 0;
     for (const ControlRow& row : controlTable()) {
-        const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        const QString name = toQString(row.name);
         if ((row.kind != ControlKind::Button && row.kind != ControlKind::Label) ||
             !control(name)->isVisible())
             continue;
@@ -32,8 +36,9 @@ TEST_F(Window, EveryControlAnswersAClickOnItsCaptionAndNoOtherDoes)
              (qobject_cast<QLineEdit*>(there) || qobject_cast<QPushButton*>(there))))
             continue;
         SCOPED_TRACE(row.name.data());
-        for (auto* field : window.findChildren<QLineEdit*>())
-            field->setText("x");
+        for (const Field field : allFields)
+            if (control(toQString(controlName(field)))->isVisible())
+                type(toQString(controlName(field)), "x");
         click(name);
         const bool answer = !window.failureMessage().isEmpty() || text("n").isEmpty();
         EXPECT_EQ(answer, procedureFor(row.name) != nullptr);
@@ -66,6 +71,17 @@ TEST_F(Window, TabVisitsFieldsThenButtonsAndSpacePressesTheFocusedOne)
     }
     key(Qt::Key_Space);
     EXPECT_EQ(text("Text22"), "-1");
+
+    // With the working shown, Tab goes on from Solve through the pane and back to the start.
+    choose("view", "working");
+    click("Command3");
+    ASSERT_EQ(focused(), "Command3");
+    QStringList pane;
+    for (int i = 0; i < 5; ++i) {
+        key(Qt::Key_Tab);
+        pane << focused();
+    }
+    EXPECT_EQ(pane, QStringList({"copyAll", "saveAs", "clearWorking", "working", "n"}));
 }
 
 TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
@@ -109,26 +125,68 @@ TEST_F(Window, ResultsShowTheirStartAndEveryMessageKeepsToOneLine)
     EXPECT_EQ(text("Text9"), "9"); // Alt+F typed no "f"
 }
 
-// A caption in the default font, and a heading, fits its place at every zoom.
-TEST_F(Window, EveryCaptionFitsItsPlaceAtEveryZoom)
+// 17 ÷ 0 beside the "3 remainder 2" of 17 ÷ 5: the kept result is marked as not this click's.
+TEST_F(Window, AResultLeftFromAnEarlierClickIsMarkedBesideAFailure)
 {
-    for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier)) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() == 8 * zoom; }, 2000)) << zoom;
-        for (auto* widget : window.centralWidget()->findChildren<QWidget*>()) {
-            const ControlRow* row = controlRow(widget->objectName().toStdString());
-            if (!row || row->caption.empty() || (row->fontPoints != 0 && row->fontPoints != 9.75))
-                continue;
-            const QFontMetrics metrics(widget->font());
-            const QString caption = QString::fromUtf8(row->caption.data(), qsizetype(row->caption.size()));
-            const bool button = qobject_cast<QPushButton*>(widget);
-            const int needed = button
-                ? metrics.horizontalAdvance(caption) + 4
-                : metrics.boundingRect(widget->rect(), Qt::TextWordWrap, caption).height();
-            // A button lower than a line of text (the operators) is judged by eye.
-            EXPECT_TRUE((button && widget->height() < metrics.height()) ||
-                        needed <= (button ? widget->width() : widget->height()))
-                << row->name << " at " << zoom;
+    const auto marked = [this](const QString& field) {
+        return control(field)->palette().color(QPalette::Text) !=
+            control("Text23")->palette().color(QPalette::Text) &&
+            !control(field)->accessibleDescription().isEmpty();
+    };
+    type("Text23", "17");
+    type("Text24", "5");
+    click("Command3");
+    type("Text24", "0");
+    click("Command3");
+    EXPECT_TRUE(text("Text3") == "3" && marked("Text3") && marked("Text4"));
+    type("Text3", "9"); // typed over, it is the pupil's own
+    EXPECT_FALSE(marked("Text3"));
+    EXPECT_TRUE(marked("Text4"));
+    type("Text24", "5");
+    click("Command3");
+    EXPECT_FALSE(marked("Text3") || marked("Text4"));
+}
+
+// Every caption with a word in it fits its place, in every language and at every zoom: a
+// heading within its rectangle as it wraps, a button's on its one line, and each word a
+// clickable label can show (its caption, a verdict) on the label's one line.
+TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
+{
+    for (const Language& language : languages()) {
+        speak(toQString(language.code));
+        SCOPED_TRACE(language.code.data());
+        for (int zoom = 100; zoom <= 200; zoom += 25, key(Qt::Key_Plus, Qt::ControlModifier)) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 8 * zoom; }, 2000)) << zoom;
+            for (const ControlRow& row : controlTable()) {
+                QWidget* widget = control(toQString(row.name));
+                const QString caption = toQString(captionOf(row));
+                const auto unseen = unseenControls();
+                if (!caption.contains(QRegularExpression("\\w")) || caption.contains('_') ||
+                    std::find(unseen.begin(), unseen.end(), row.name) != unseen.end())
+                    continue;
+                const QFontMetrics metrics(widget->font());
+                QStringList words{caption};
+                const bool clickable = row.kind == ControlKind::Label && procedureFor(row.name);
+                if (clickable)
+                    for (const std::string_view word : captionWords())
+                        words << toQString(tr(word));
+                for (const QString& word : words) {
+                    const QRect needed = row.kind == ControlKind::Label && !clickable
+                        ? metrics.boundingRect(widget->rect(), Qt::TextWordWrap, word)
+                        : QRect(0, 0, metrics.horizontalAdvance(word) + 4, metrics.height());
+                    // A button lower than a line of text (the operators) is judged by eye.
+                    const bool low = qobject_cast<QPushButton*>(widget) && widget->height() < metrics.height();
+                    // A face larger than a line's room in the table (the title's 24 pt) is judged by its width.
+                    const bool large = row.fontPoints > 13.5;
+                    // A pixel's width over is the edge of a glyph, never a letter cut.
+                    EXPECT_TRUE(low || (needed.width() <= widget->width() + 1 &&
+                                        (large || needed.height() <= widget->height())))
+                        << row.name << " \"" << word.toStdString() << "\" at " << zoom << ": " << needed.width()
+                        << " × " << needed.height() << " in " << widget->width() << " × " << widget->height();
+                }
+            }
         }
+        key(Qt::Key_0, Qt::ControlModifier);
     }
 }
 

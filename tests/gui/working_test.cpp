@@ -4,6 +4,8 @@
 #include "tests/gui/window_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,10 +18,9 @@ namespace {
 
 QWidget* pane(MainWindow& shown) { return shown.findChild<QWidget*>("workingPane"); }
 
-TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
+TEST_F(Window, TheWorkingShowsEachClicksEntryOnlyOnceAsked)
 {
     ASSERT_EQ(pane(window), nullptr); // a first start makes no pane
-    const int actualWidth = window.width();
     choose("view", "working");
     auto* working = window.findChild<QPlainTextEdit*>("working");
     ASSERT_TRUE(working && working->isVisible() && working->accessibleName() == "Working");
@@ -27,10 +28,21 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
     type("d", "18");
     click("simp");
     EXPECT_TRUE(working->document()->lastBlock().text().contains(text("n") + "/" + text("d")));
+    choose("view", "working");
+    EXPECT_FALSE(working->isVisible());
+}
 
-    // Saved whole as text or as a page; where nothing can be written, the status line says so.
-    const auto saveTo = [&](const QString& path) {
-        return answerModal<QFileDialog>([&] { click("saveAs"); },
+// Saved whole as text or as a page; where nothing can be written, the status line says so.
+TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
+{
+    choose("view", "working");
+    type("Text23", "17");
+    type("Text24", "5");
+    click("Command3");
+    QTemporaryDir folder;
+    click("copyAll");
+    const auto save = [this](const QString& path) { // typed into the file dialog, as a person does
+        return answerModal<QFileDialog>([this] { click("saveAs"); },
                                         [&](QFileDialog* dialog) {
                                             QTest::keyClick(dialog->windowHandle(), Qt::Key_A,
                                                             Qt::ControlModifier);
@@ -39,42 +51,48 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
                                             QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
                                         });
     };
-    QTemporaryDir folder;
-    click("copyAll");
-    ASSERT_TRUE(saveTo(folder.filePath("working.txt")) && saveTo(folder.filePath("working.html")));
+    ASSERT_TRUE(save(folder.filePath("working.txt")) && save(folder.filePath("working.html")));
     QFile text(folder.filePath("working.txt")), page(folder.filePath("working.html"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(text.readAll()), QApplication::clipboard()->text());
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("17 ÷ 5: ") &&
+                QApplication::clipboard()->text().contains("so 17 ÷ 5 = 3 remainder 2\n"));
     EXPECT_TRUE(page.readAll().startsWith("<!DOCTYPE html>"));
-    ASSERT_TRUE(saveTo("/sys/working.txt")); // a folder no one may write in, root included
+    ASSERT_TRUE(save("/sys/working.txt")); // a folder no one may write in, root included
     EXPECT_TRUE(window.failureMessage().startsWith("Working: not saved to /sys/working.txt: "));
-    EXPECT_EQ(working->blockCount(), 1);
+    click("clearWorking");
+    EXPECT_TRUE(window.findChild<QPlainTextEdit*>("working")->toPlainText().isEmpty());
+}
 
+TEST_F(Window, ASecondStartRemembersTheWorkingAndTheZoom)
+{
+    const int actualWidth = window.width();
+    choose("view", "working");
     choose("view", "zoomIn");
     choose("view", "zoomIn");
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() == actualWidth * 3 / 2; }, 2000))
         << window.width();
-    {
-        MainWindow again; // a second start remembers both
-        again.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again) && pane(again));
-        EXPECT_TRUE(pane(again)->isVisible() && again.width() == actualWidth * 3 / 2) << again.width();
-    }
+    MainWindow again;
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again) && pane(again));
+    EXPECT_TRUE(pane(again)->isVisible() && again.width() == actualWidth * 3 / 2) << again.width();
     choose("view", "actualSize");
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.width() == actualWidth; }, 2000)) << window.width();
-    choose("view", "working");
-    EXPECT_FALSE(working->isVisible());
+}
 
-    // A settings file that makes no sense is ignored and written anew, as at a first start, with
-    // the program's own keys alone.
+// A settings file that makes no sense is ignored and written anew, as at a first start, with
+// the program's own keys alone.
+TEST_F(Window, ASettingsFileThatMakesNoSenseIsWrittenAnew)
+{
     QFile settings(viewSettingsPath());
+    QDir().mkpath(QFileInfo(settings).path());
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
                 settings.write("[other]\nunknown=1\n[view\nworking=\xff[[\nzoom=175\n") > 0);
     settings.close();
     MainWindow corrupt;
     corrupt.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&corrupt));
-    EXPECT_TRUE(pane(corrupt) == nullptr && corrupt.width() == actualWidth);
+    EXPECT_TRUE(pane(corrupt) == nullptr && corrupt.width() == window.width());
     const QSettings anew(settings.fileName(), QSettings::IniFormat);
     EXPECT_EQ(anew.allKeys(), QStringList({"view/working", "view/zoom"}));
     EXPECT_EQ(anew.value("view/zoom"), 100);
@@ -83,9 +101,9 @@ TEST_F(Window, WorkingIsShownSavedAndRememberedAndTheWindowZooms)
 QAction* command(MainWindow& shown, const char* name) { return shown.findChild<QAction*>(name); }
 
 // On each screen of screens.json, the large one, a short one with the working shown, one of
-// twice the pixels, and a 1366 × 768 one that a system scale of 2 leaves at 683 × 384, the View menu zooms down to 100 % and up as far as the screen has room; a
-// command that can do nothing is disabled, the window stays on the screen, and the steps are
-// the same up and down.
+// twice the pixels, and a 1366 × 768 one that a system scale of 2 leaves at 683 × 384, the View menu zooms
+// down to 100 % and up as far as the screen has room; a command that can do nothing is disabled, the window
+// stays on the screen, and the steps are the same up and down.
 TEST_F(Window, ZoomStepsAreTheSameUpAndDownAndTheWindowStaysOnItsScreen)
 {
     struct Row {
@@ -93,8 +111,8 @@ TEST_F(Window, ZoomStepsAreTheSameUpAndDownAndTheWindowStaysOnItsScreen)
         bool working;
         int smallest; // the window's width at its smallest step there
     };
-    for (const Row& row :
-         {Row{"screen", false, 800}, Row{"short", true, 800}, Row{"dense", false, 800}, Row{"scaled", false, 600}}) {
+    for (const Row& row : {Row{"screen", false, 800}, Row{"short", true, 800}, Row{"dense", false, 800},
+                           Row{"scaled", false, 600}}) {
         SCOPED_TRACE(row.screen);
         const auto screens = QGuiApplication::screens();
         QScreen* large = *std::ranges::find(screens, "screen", &QScreen::name);

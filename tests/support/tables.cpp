@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/tables.h"
 
+#include "language/language.h"
 #include "panels/dispatch.h"
 
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <variant>
 
 namespace vorantis::testing {
 namespace {
@@ -59,23 +61,32 @@ void typeInto(MemoryForm& form, const std::string& typed)
         form.type(*fieldNamed(pair.substr(0, pair.find('='))), unescaped(pair.substr(pair.find('=') + 1)));
 }
 
+std::string valueOf(const Write& write)
+{
+    if (const auto* visibility = std::get_if<Visibility>(&write.value))
+        return *visibility == Visibility::shown ? "shown" : "hidden";
+    return std::get<std::string>(write.value);
+}
+
 ClickOutcome clickOn(std::string_view control, MemoryForm& form)
 {
-    constexpr const char* kinds[]{"NotANumber", "OutOfRange", "DivisionByZero", "InvalidOperation"};
     const Click click = runClick(*procedureFor(control), form);
     ClickOutcome outcome;
     if (click.kind)
-        outcome.failure =
-            kinds[int(*click.kind)] + (": " + click.failure.substr(click.procedure->panel.size() + 2));
-    for (const auto& [written, value] : click.writes) {
-        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(written) + "=";
-        for (const char c : value) // as the table writes a value
+        outcome.failure = std::string(kindName(*click.kind)) + ": " +
+            click.failure.substr(
+                fill(tr("{panel}: {message}"), {{"panel", tr(click.procedure->panel)}, {"message", ""}}).size());
+    for (const Write& write : click.writes) {
+        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(write.control) + "=";
+        for (const char c : valueOf(write)) // as the table writes a value
             outcome.writes += c == ' ' ? "\\s"
                 : c == '\n'            ? "\\n"
                 : c == '\t'            ? "\\t"
                 : c == '\\'            ? "\\\\"
                                        : std::string(1, c);
     }
+    for (const std::string_view result : staleResults(click))
+        outcome.stale += (outcome.stale.empty() ? "" : " ") + std::string(result);
     return outcome;
 }
 

@@ -5,6 +5,8 @@
 // column holds `Field=text` pairs whose texts, like a working entry, may hold \s (a blank),
 // \n, \t, \0 and \\.
 
+#include "language/language.h"
+#include "panels/dispatch.h"
 #include "tests/support/memory_form.h"
 
 #include <string>
@@ -22,10 +24,22 @@ std::vector<TableRow> tableRows(const std::string& name, std::size_t width);
 std::string unescaped(const std::string& text);
 void typeInto(MemoryForm& form, const std::string& typedColumn);
 
+// A write's value as the tables write it: the text, or "shown" / "hidden" for a label.
+std::string valueOf(const Write& write);
+
+// Speaks the language for as long as it lives, English again however a test ends.
+struct SpeakingIn {
+    explicit SpeakingIn(std::string_view code) { useLanguage(*languageCoded(code)); }
+    SpeakingIn(const SpeakingIn&) = delete;
+    SpeakingIn& operator=(const SpeakingIn&) = delete;
+    ~SpeakingIn() { useLanguage(languages().front()); }
+};
+
 // What one click did, as the behaviour table writes it.
 struct ClickOutcome {
     std::string writes; // "Label36=/ Text22=3.5"
     std::string failure; // "DivisionByZero: <the message>", or empty
+    std::string stale; // the results a failed click left from before: "Text3 Text4"
 };
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form);

@@ -5,6 +5,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/integer_routines.h"
+#include "language/language.h"
 #include "tests/support/tables.h"
 
 #include <gtest/gtest-spi.h>
@@ -53,6 +54,14 @@ TEST(IsPrime, AgreesWithASieveAndWithTrialDivisionNearTheTop)
     for (std::int64_t p : {46301, 46307, 46327, 46337}) // a factor at the trial division's limit
         EXPECT_FALSE(IsPrime(std::int32_t(p * 46337))) << p;
     EXPECT_EQ(resultOf([] { return IsPrime(-1); }), "fails");
+}
+
+TEST(WholeSquareRoot, IsTheLargestWholeNumberWhoseSquareFits)
+{
+    for (std::int64_t n : {0LL, 1LL, 2LL, 3LL, 4LL, 99LL, 100LL, 2147395599LL, 2147395600LL, 2147483647LL}) {
+        const std::int64_t root = wholeSquareRoot(std::int32_t(n));
+        EXPECT_TRUE(root * root <= n && (root + 1) * (root + 1) > n) << n << ": " << root;
+    }
 }
 
 // Where a pair has a negative member, the multiple is negative only when both are.
@@ -143,8 +152,9 @@ private:
     return ::testing::AssertionSuccess();
 }
 
-// 200,000 doubles, half of them near the plain range, written and read back.
-void numberTextsAgreeWithPrintf()
+// 200,000 doubles, half of them near the plain range, written and read back, with the decimal
+// mark of the language in use.
+void numberTextsAgreeWithPrintf(char mark = '.')
 {
     std::mt19937_64 random(1);
     for (int i = 0; i < 200000; ++i) {
@@ -154,7 +164,7 @@ void numberTextsAgreeWithPrintf()
         std::snprintf(exact, sizeof exact, "%.17G", value);
         std::snprintf(shown, sizeof shown, "%.15G", value);
         for (char* text : {exact, shown})
-            std::replace(text, text + std::strlen(text), ',', '.');
+            std::replace_if(text, text + std::strlen(text), [](char c) { return c == ',' || c == '.'; }, mark);
         if (!std::isfinite(value))
             continue;
         ASSERT_EQ(DoubleToText(value), value == 0 ? "0" : shown) << exact;
@@ -172,6 +182,10 @@ TEST(NumberText, AgreesWithPrintfBothWaysInEveryLocale)
         ASSERT_STREQ(std::localeconv()->decimal_point, ",");
         ASSERT_NO_FATAL_FAILURE(numberTextsAgreeWithPrintf());
     }
+    // The same numbers in a language that writes a decimal comma, whatever the process locale.
+    useLanguage(*languageCoded("de"));
+    numberTextsAgreeWithPrintf(',');
+    useLanguage(languages().front());
     EXPECT_EQ(DoubleToText(999999999999999.5) + " " + DoubleToText(100000000000000.5),
               "1E+15 100000000000000");
     const char* const ties[][2]{

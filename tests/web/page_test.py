@@ -1,31 +1,22 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""page_test.py SITE ONE_FILE ROWS AXE ABOUT_H: the page in headless Chromium, by mouse and keys: each
-behaviour row, served and from disk; About; no request off the page; no serious a11y fault."""
-import functools, http.server, json, pathlib, re, sys, tempfile, threading
-from selenium.webdriver import ActionChains, Chrome, ChromeOptions, Keys
-from selenium.webdriver.remote.remote_connection import RemoteConnection
+"""page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H: the page in headless Chromium as a person uses
+it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's entries;
+five screens' layouts; menus by their letters; Exit; offline; installable; axe; nothing off the page."""
+import functools, json, pathlib, re, sys
+from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.support.ui import WebDriverWait
+sys.path.insert(0, str(pathlib.Path(__file__).parent))
+from browser import chromium, emulate, serve
 
-site, single, rows_file, axe, about_h = sys.argv[1:]
+site, single, tests, axe, about_h = sys.argv[1:]
 pathlib.Path(site, "index.html").exists() or sys.exit(77)  # skipped: there is no page built
-single = pathlib.Path(single).resolve().as_uri()
-http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=site))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-origin = f"http://127.0.0.1:{server.server_port}/"
-
-options, profile = ChromeOptions(), tempfile.TemporaryDirectory(ignore_cleanup_errors=True)
-for flag in ("headless", "no-sandbox", "disable-gpu", "disable-quic", "no-first-run", "disable-sync",
-             "disable-background-networking", "disable-component-update", f"user-data-dir={profile.name}"):
-    options.add_argument("--" + flag)
-options.set_capability("goog:loggingPrefs", {"performance": "ALL"})  # the network events
-RemoteConnection.set_timeout(120)  # no command to the browser waits for ever
-driver = Chrome(options=options)
-driver.set_page_load_timeout(30)
-find, script = functools.partial(driver.find_element, "id"), driver.execute_script
-actions = functools.partial(ActionChains, driver, duration=0)  # no pause in a pointer move
-results = {True: 0, False: 0}
+single, origin = pathlib.Path(single).resolve().as_uri(), serve(site)
+driver = chromium(network_log=True)
+find, script, cdp = functools.partial(driver.find_element, "id"), driver.execute_script, driver.execute_cdp_cmd
+keys = functools.partial(ActionChains, driver, duration=0)  # no pause in a pointer move
+results, press = {True: 0, False: 0}, None
+PHONE, SCREENS = (390, 844, True), [(320, 568, True), (390, 844, True), (768, 1024, True), (1366, 768, False),
+                                    (1920, 1080, False)]
 
 
 def check(ok, what):
@@ -33,23 +24,38 @@ def check(ok, what):
     ok or print("FAIL", what)
 
 
-def open_page(url):
+def open_page(url, screen=(1920, 1080, False)):
     events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]  # since last
     urls = {e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
             and e["params"]["documentURL"].startswith((origin, single))}  # not the browser's own pages
-    check(all(url.startswith((origin, single, "data:")) for url in urls), f"requests elsewhere: {urls}")
+    check(all(url.startswith((origin, single, "data:", "blob:")) for url in urls), f"requests elsewhere: {urls}")
     if url:
+        emulate(driver, *screen)
         driver.get(url)
         WebDriverWait(driver, 10).until(lambda _: script("return 'ready' in document.documentElement.dataset"))
 
 
-def click(name):  # at the middle of what a person aims at: a button, or a label's caption
-    if name in ("clear", "about"):
-        click("file")
-    offset = script("""const r = new Range(); r.selectNodeContents(arguments[0]); const c = r.getBoundingClientRect(),
-        e = arguments[0].getBoundingClientRect(); return arguments[0].tagName == "DIV" ?
-        [c.x + c.width / 2 - (e.x + e.width / 2), c.y + c.height / 2 - (e.y + e.height / 2)] : [0, 0]""", find(name))
-    actions().move_to_element_with_offset(find(name), *map(round, offset)).click().perform()
+def aim(name):  # the middle of what a person aims at, in sight: a button, or a label's caption
+    return script("""const e = arguments[0], r = new Range(); e.scrollIntoView({block: "center"});
+        r.selectNodeContents(e); const c = e.tagName == "DIV" ? r.getBoundingClientRect() : e.getBoundingClientRect();
+        return [c.x + c.width / 2, c.y + c.height / 2]""", find(name) if isinstance(name, str) else name)
+
+
+def tap(name):
+    x, y = aim(name)
+    cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+
+def click(name):
+    x, y = aim(name)
+    for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+        cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+
+def choose(menu, command):  # a menu's command, as a person reaches it
+    press(menu)
+    press(f"{menu}-{command}")
 
 
 def pairs(column):
@@ -57,48 +63,141 @@ def pairs(column):
     return [re.sub(r"\\(.)", lambda m: escapes[m[1]], item).split("=", 1) for item in column.split(" ") if item]
 
 
-def run_rows(url):
-    clicked = set()
-    for number, line in enumerate(open(rows_file), 1):
-        if not line.strip() or line.lstrip().startswith("#"):
+def rows(table):
+    for number, line in enumerate(open(pathlib.Path(tests, table)), 1):
+        if line.strip() and not line.lstrip().startswith("#"):
+            yield number, [column.strip() for column in line.split("|")]
+
+
+def type_in(typed):
+    for name, text in pairs(typed):
+        if not find(name).is_displayed():  # hidden: only a procedure writes it
+            script("arguments[0].value = arguments[1]", find(name), text)
             continue
-        control, typed, writes, *failure = [column.strip() for column in line.split("|")]
+        press(name)
+        if press == tap:  # a phone's Select All
+            script("arguments[0].select()", find(name))
+        else:
+            keys().key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).perform()
+        keys().send_keys(Keys.DELETE).perform()
+        cdp("Input.insertText", {"text": text})  # as typed or pasted
+
+
+def shows(writes, failure, where):  # what a row says the click leaves on view, and its status line
+    for name, value in dict(pairs(writes)).items():
+        shown = {"shown": True, "hidden": False}.get(value)
+        got = script("return arguments[1] ? arguments[0].checkVisibility() : arguments[0].value"
+                     " ?? arguments[0].textContent", find(name), shown is not None)
+        check(got == (value if shown is None else shown), f"{where}: {name} is {got!r}")
+    status = script("return arguments[0].textContent", find("failureMessage"))  # as written: a no-break space too
+    part = failure[0].partition(":")[2].strip() if failure and failure[0] else ""
+    check(part in status and bool(status) == bool(part), f"{where}: status {status!r}")
+
+
+def run_rows(url, screen):
+    clicked = set()
+    for number, (control, typed, writes, *failure) in rows("behaviour.table"):
         if any("\n" in text for _, text in pairs(typed)):  # an <input> drops line breaks as they come
-            print(f"not typed in a page's one-line field: line {number}: {line.strip()}")
+            print(f"not typed in a page's one-line field: behaviour.table line {number}")
             continue
         for by_enter in (False, True) if control.startswith("Label") else (False,):  # Enter in its field
-            open_page(url)
-            for name, text in pairs(typed):
-                if not find(name).is_displayed():  # hidden: only a procedure writes it
-                    script("arguments[0].value = arguments[1]", find(name), text)
-                    continue
-                click(name)
-                actions().key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).send_keys(Keys.DELETE).perform()
-                driver.execute_cdp_cmd("Input.insertText", {"text": text})  # as typed or pasted
-            actions().send_keys(Keys.ENTER).perform() if by_enter else click(control)
+            open_page(url, screen)
+            type_in(typed)
+            keys().send_keys(Keys.ENTER).perform() if by_enter else choose("file", "clear") if control == "clear" \
+                else press(control)
             clicked.add(control)
-            for name, value in dict(pairs(writes)).items():
-                shown = {"shown": True, "hidden": False}.get(value)
-                got = script("return arguments[1] ? arguments[0].checkVisibility() : arguments[0].value"
-                             " ?? arguments[0].textContent", find(name), shown is not None)
-                check(got == (value if shown is None else shown), f"{url} line {number}: {name} is {got!r}")
-            status, part = find("failureMessage").text, failure[0].partition(":")[2].strip() if failure else ""
-            check(part in status and bool(status) == bool(failure), f"{url} line {number}: status {status!r}")
+            shows(writes, failure[:1], f"{url} line {number}")
+            stale = script("return [...document.querySelectorAll('[aria-describedby=staleNote].stale')].map(e => e.id)")
+            check(len(failure) < 2 or sorted(stale) == sorted(failure[1].split()), f"{url} line {number}: stale {stale}")
     clickable = script("return [...document.querySelectorAll('#surface button, [role=button]')].map(e => e.id)")
     check(set(clickable) <= clicked, f"never clicked: {set(clickable) - clicked}")
 
 
-try:
-    run_rows(origin)
-    click("about")
-    about = "".join(re.findall(r'"(.*?)"', pathlib.Path(about_h).read_text()))
-    check(find("aboutBox").is_displayed() and find("aboutText").text == about, "About shows the window's text")
-    click("aboutOk")
-    check(not find("aboutBox").is_displayed(), "OK closes About")
+def laid_out(width):  # every control whole on the screen, every target big enough, no sideways scrolling
+    faults = script("""const target = "button, input, [role=button]", width = document.documentElement.clientWidth;
+        return [...document.querySelectorAll(`.control, ${target}`)].filter(e => e.checkVisibility())
+        .map(e => [e.id || e.textContent, e.getBoundingClientRect(), e.matches(target)]).filter(([, r, aimed]) =>
+        r.left < 0 || r.right > width || aimed && (r.width < 24 || r.height < 24)).map(([id]) => id)""")
+    check(not faults and script("return document.documentElement.scrollWidth") <= width, f"at {width}: {faults}")
+
+
+def no_faults(where):
     script(pathlib.Path(axe).read_text())
     found = driver.execute_async_script("axe.run().then(arguments[0])")["violations"]
-    check(not [v for v in found if v["impact"] in ("serious", "critical")], f"accessibility: {found}")
-    run_rows(single)
+    check(not found, f"accessibility {where}: {[(v['id'], [n['target'] for n in v['nodes']]) for v in found]}")
+
+
+try:
+    press = tap
+    run_rows(origin, PHONE)
+    speaking = "en"  # each language chosen in the View menu, as a person chooses it
+    for number, (language, control, typed, writes, *failure) in rows("languages.table"):
+        if language != speaking:
+            choose("view", f"language-{language}")
+            speaking = language
+            marks = script("return document.getElementById('keys').textContent")  # every one but English: a comma
+            check(marks == ("-.e" if language == "en" else "-,e"), f"languages.table line {number}: keys {marks!r}")
+        check(script("return document.documentElement.lang") == language, f"languages.table line {number}: lang")
+        type_in(typed)
+        press(control)
+        shows(writes, failure[:1], f"languages.table line {number}")
+        entry = script("return document.getElementById('working').lastElementChild?.textContent")
+        check(len(failure) < 2 or entry == failure[1].replace("\\n", "\n"), f"languages.table line {number}: {entry!r}")
+    choose("view", "language-en")
+    choose("view", "working")  # the working, shown from now on, entry for entry as the window's
+    for number, (control, typed, entry) in rows("working.table"):
+        type_in(typed)
+        choose("file", "clear") if control == "clear" else press(control)
+        got = script("return document.getElementById('working').lastElementChild.textContent")
+        check(got == entry.replace("\\n", "\n"), f"working.table line {number}: {got!r}")
+    # A phone's number pad may lack the minus sign and the exponent: the page has them, and keeps them
+    # on offer as the finger moves from one field to the next.
+    type_in("Text21=1 Text20=")
+    [press(button) for button in script("return [...document.querySelectorAll('#keys button')]")]
+    check(find("Text20").get_attribute("value") == "-.e", f"the keys a number pad lacks: {find('Text20').get_attribute('value')!r}")
+    for screen in SCREENS:
+        for scheme in ("light", "dark"):
+            cdp("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
+            open_page(origin, screen)
+            laid_out(screen[0])
+            dark = script("""return getComputedStyle(document.body).backgroundColor.match(/\\d+/g)
+                .slice(0, 3).reduce((sum, c) => sum + +c, 0) < 384""")
+            check(dark == (scheme == "dark") and find("surface").get_attribute("class") == ("" if screen[0] > 1480
+                  else "reflow"), f"{screen} {scheme}: {find('surface').get_attribute('class')}")
+    open_page(origin, PHONE)
+    for typed in ("Text23=17 Text24=5", "Text24=0"):
+        type_in(typed)
+        press("Command3")
+    no_faults("on a phone, dark, with the working and a result left from before")
+    open_page(origin, (1920, 1080, False))
+    press = click
+    for letters, element in (("vw", "workingPane"), ("fa", "aboutBox")):  # Alt and the menus' letters
+        shown = find(element).is_displayed()
+        keys().key_down(Keys.ALT).send_keys(letters[0]).key_up(Keys.ALT).send_keys(letters[1]).perform()
+        check(find(element).is_displayed() != shown, f"Alt+{letters[0]}, {letters[1]} shows or hides {element}")
+    about = "".join(re.findall(r'"(.*?)"', pathlib.Path(about_h).read_text().partition("aboutMessage")[2]))
+    check(find("aboutText").text == about, "About shows the window's text")
+    no_faults("with About open")
+    press("aboutOk")
+    choose("file", "exit")
+    check(find("ended").is_displayed() and not find("window").is_displayed(), "Exit ends Vorantis")
+    press("startAgain")
+    type_in("Text9=7")
+    press("Label17")
+    check(find("Label17").text == "Prime", "a start again after Exit computes")
+    # The service worker has kept the site: with the network off it serves a reload.
+    driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+    check(not cdp("Page.getInstallabilityErrors", {})["installabilityErrors"], "installable")
+    cdp("Network.enable", {})
+    cdp("Network.emulateNetworkConditions", {"offline": True, "latency": 0, "downloadThroughput": -1,
+                                             "uploadThroughput": -1})
+    open_page(origin)
+    type_in("Text9=91")
+    press("Label17")
+    check(find("Label17").text == "Composite", "offline, the page computes")
+    cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0, "downloadThroughput": -1,
+                                             "uploadThroughput": -1})
+    run_rows(single, (1920, 1080, False))
     open_page(None)
 finally:
     driver.quit()

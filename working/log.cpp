@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/working_log.h"
+#include "working/log.h"
 
 namespace vorantis {
 namespace {

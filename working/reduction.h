@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The steps of a fraction brought to lowest terms as the program does it: the least common multiple
-// of the terms from LCM, the common factor as n × d ÷ lcm(n, d), both terms divided by it.
+// A fraction brought to lowest terms, the way a pupil does it beside the way the program does:
+// the pupil finds the greatest common factor of the terms; the program takes n × d ÷ lcm(n, d),
+// with the least common multiple of the terms as whole numbers, and divides both terms by that.
+// For whole terms the two agree, but for its sign; for others only the program's way exists.
 
-#include "panels/working_entry.h"
+#include "working/entry.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +16,10 @@ namespace vorantis::working {
 // The least common multiple of two texts taken as whole numbers, as the program finds it; nothing
 // where it finds none (the click stopped there).
 std::optional<std::string> multipleOf(const std::string& first, const std::string& second);
+
+// "the least common multiple of 2 and 3 is 6", with how a pupil finds it, for the multiple the
+// program found of two texts taken as whole numbers.
+std::string multipleLine(const std::string& first, const std::string& second, const std::string& multiple);
 
 // 0 over anything but 0, which the program writes as 0/1 without asking for a multiple.
 bool isZeroOver(const std::string& numerator, const std::string& denominator);

@@ -3,12 +3,14 @@
 
 // What File > About says, the same in every front end.
 
+#include "language/language.h"
+
 #include <string_view>
 
 namespace vorantis {
 
-inline constexpr std::string_view aboutMessage =
+inline constexpr std::string_view aboutMessage = translatable(
     "This has been a program made by Dravelin! Thankyou for downloading! Please send any "
-    "comments or suggestions to dravelin@example.org!";
+    "comments or suggestions to dravelin@example.org!");
 
 } // namespace vorantis

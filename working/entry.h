@@ -7,9 +7,12 @@
 
 #include "panels/dispatch.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vorantis::working {
@@ -26,6 +29,8 @@ public:
     // nothing if it made none.
     std::optional<std::string> written(Field field, int nth = 0) const;
     std::optional<std::string> written(Label label, int nth = 0) const;
+    // Whether the click last showed or hid the label; nothing if it did neither.
+    std::optional<Visibility> visibilityWritten(Label label) const;
     // The minus sign of the fraction result, as the window shows it, or nothing while it is hidden.
     std::string resultSign() const;
     bool failed() const { return !m_click.failure.empty(); }
@@ -45,6 +50,21 @@ private:
     bool m_subjectOpens = false;
     std::vector<std::string> m_lines;
 };
+
+// An infinite result, or a 0 where the exact result is not 0, is the double range's doing: a
+// line says so before the result.
+void noteRange(Entry& entry, const std::string& operation, const std::string& result,
+               bool exactIsZero = true);
+
+// A line from its sentence pattern, in the language in use, each "{name}" replaced by its value:
+// every line is one whole sentence, which a translation can reorder around its numbers.
+// The same for a line that counts something: the language's form for `count`.
+std::string sentencePlural(std::string_view one, std::string_view many, unsigned long count,
+                           std::initializer_list<std::pair<std::string_view, std::string>> values);
+std::string sentence(std::string_view pattern,
+                     std::initializer_list<std::pair<std::string_view, std::string>> values);
+// A whole number as the program writes it; exact below 10 to the 15th, as every one said is.
+std::string wholeText(std::int64_t value);
 
 // A number's text without the blanks around it; any other text in quotes, on one line.
 std::string shown(std::string_view text);

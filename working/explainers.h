@@ -5,11 +5,11 @@
 // as far as its writes show it got, and may throw where a text does not support a step; the
 // caller then falls back to a plain statement of the click.
 
-#include "panels/working_entry.h"
+#include "working/entry.h"
 
 namespace vorantis::working {
 
-// Whole and decimal numbers (working_numbers.cpp).
+// Whole and decimal numbers (numbers.cpp).
 void explainClear(Entry& entry);
 void explainDecimal(Entry& entry);
 void explainIntegerDivision(Entry& entry);
@@ -17,7 +17,7 @@ void explainSquareRoot(Entry& entry);
 void explainPower(Entry& entry);
 void explainPrimeTest(Entry& entry);
 
-// Fractions (working_fractions.cpp).
+// Fractions (fractions.cpp).
 void explainFromFraction(Entry& entry);
 void explainFromDecimal(Entry& entry);
 void explainFromPercent(Entry& entry);

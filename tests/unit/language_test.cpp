@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The languages: the clicks of languages.table in each, the catalogues against their English,
+// and the choice of a language from what a system or a browser prefers.
+
+#include "language/catalogue.h"
+#include "tests/support/tables.h"
+#include "working/explain.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+namespace vorantis::testing {
+namespace {
+
+TEST(Languages, EveryClickOfTheTableWritesAndSaysWhatItsRowSays)
+{
+    for (const TableRow& row : tableRows("languages.table", 6)) {
+        SCOPED_TRACE("languages.table line " + std::to_string(row.line));
+        const SpeakingIn language(row.columns[0]);
+        MemoryForm form;
+        typeInto(form, row.columns[2]);
+        const ClickOutcome outcome = clickOn(row.columns[1], form);
+        EXPECT_EQ(outcome.writes, row.columns[3]);
+        const std::string& failure = row.columns[4];
+        EXPECT_TRUE(failure.empty() ? outcome.failure.empty() : outcome.failure.starts_with(failure))
+            << outcome.failure;
+        if (!row.columns[5].empty()) {
+            MemoryForm again;
+            typeInto(again, row.columns[2]);
+            EXPECT_EQ(explain(runClick(*procedureFor(row.columns[1]), again)), unescaped(row.columns[5]));
+        }
+    }
+}
+
+// A translator may order a sentence's placeholders as the language needs, but keeps each one.
+TEST(Catalogues, KeepEveryPlaceholderOfTheirEnglish)
+{
+    const std::regex placeholder(R"(\{[^{}]+\})");
+    const auto placeholders = [&](std::string_view text) {
+        std::set<std::string> found;
+        for (std::cregex_iterator it(text.begin(), text.end(), placeholder), end; it != end; ++it)
+            found.insert(it->str());
+        return found;
+    };
+    for (std::size_t language = 1; language < languages().size(); ++language) {
+        ASSERT_GT(catalogue::catalogues[language].entries.size(), 100u) << languages()[language].code;
+        for (const catalogue::Entry& entry : catalogue::catalogues[language].entries) {
+            const std::string_view english = entry.english.substr(entry.english.find('\x04') + 1);
+            EXPECT_EQ(placeholders(entry.texts[0]), placeholders(english))
+                << languages()[language].code << ": " << english;
+            if (!entry.englishPlural.empty())
+                EXPECT_EQ(placeholders(entry.texts[1]), placeholders(entry.englishPlural)) << english;
+        }
+    }
+}
+
+TEST(Languages, AreChosenFromWhatTheSystemOrTheBrowserPrefers)
+{
+    const char* const rows[][2]{{"de_DE.UTF-8", "de"}, {"fr-CA,fr;q=0.9,en;q=0.8", "fr"}, {"pt_BR:es:de", "es"},
+                                {"nl-BE", "nl"},       {"C", "en"},                       {"", "en"},
+                                {"ja,zh", "en"},       {"EN-gb", "en"},                   {"de-AT,fr", "de"}};
+    for (const auto& [preferences, code] : rows)
+        EXPECT_EQ(languageFor(preferences).code, code) << preferences;
+}
+
+} // namespace
+} // namespace vorantis::testing

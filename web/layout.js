@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The controls the module describes, made into the page's elements and laid out. Where the
+// screen has room for the window with every target big enough for the pointer, the window
+// shows whole, scaled to the width; elsewhere each panel shows on its own, as many side by
+// side as fit, and a panel too wide for the screen as its parts, one under another where
+// need be. Either way every control keeps its arrangement from the table.
+"use strict";
+
+function buildSurface(win, surface, run) {
+  const rows = new Map(win.controls.map((row) => [row.name, row]));
+  const unseen = new Set(win.unseen);
+  const elements = new Map();
+  const svg = "http://www.w3.org/2000/svg";
+
+  function make(row, tag) {
+    const element = row.kind === "line" ? document.createElementNS(svg, "svg") : document.createElement(tag);
+    element.id = row.name;
+    element.classList.add("control");
+    element.style.zIndex = win.stacking.indexOf(row.name) + 1; // labels and lines behind
+    element.hidden = row.hidden || unseen.has(row.name);
+    if (row.bold)
+      element.style.fontWeight = "bold";
+    elements.set(row.name, element);
+    if (row.kind === "line") {
+      element.setAttribute("aria-hidden", "true");
+      element.append(document.createElementNS(svg, "line"));
+      return element;
+    }
+    if (row.spokenName)
+      element.setAttribute("aria-label", row.spokenName);
+    if (row.kind === "field") {
+      // The number pad, with the keys it may lack offered beside it (page.js).
+      Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false, inputMode: "decimal" });
+      element.setAttribute("autocapitalize", "off");
+      if (row.enterRuns) {
+        element.enterKeyHint = "go";
+        element.addEventListener("keydown", (event) => {
+          if (event.key === "Enter" && !event.isComposing) {
+            event.preventDefault();
+            run(row.enterRuns);
+          }
+        });
+      }
+      return element;
+    }
+    element.textContent = row.caption;
+    if (row.kind === "button") {
+      element.type = "button";
+      // Space presses a button; Enter presses none, as no button is the default.
+      element.addEventListener("keydown", (event) => event.key === "Enter" && event.preventDefault());
+    } else {
+      element.classList.add("label");
+      if (row.runs) {
+        element.classList.add("clickable");
+        element.setAttribute("role", "button");
+        element.dataset.hint = element.title = row.hint;
+      } else if (row.spokenName) {
+        element.setAttribute("role", "img"); // a drawn fraction bar, named as the window names it
+      }
+    }
+    if (row.runs)
+      element.addEventListener("click", () => run(row.name));
+    return element;
+  }
+
+  const tags = { field: "input", button: "button", label: "div" };
+  // In the page's order, panel by panel: the heading, then each part's controls as read.
+  const panels = win.panels.map((panel, index) => {
+    const section = document.createElement(panel.spokenName || index ? "section" : "div");
+    section.className = "panel";
+    if (panel.heading) {
+      const heading = make(rows.get(panel.heading), index ? "h2" : "h1");
+      heading.classList.add("heading");
+      section.append(heading);
+      if (index)
+        section.setAttribute("aria-labelledby", panel.heading);
+    } else if (panel.spokenName) {
+      section.setAttribute("aria-label", panel.spokenName);
+    }
+    const stage = document.createElement("div");
+    stage.className = "stage";
+    const parts = panel.parts.map((names) => {
+      const part = document.createElement("div");
+      part.className = "part";
+      part.append(...names.map((name) => make(rows.get(name), tags[rows.get(name).kind])));
+      stage.append(part);
+      return { element: part, rows: names.map((name) => rows.get(name)) };
+    });
+    section.append(stage);
+    return { section, stage, parts, heading: panel.heading && rows.get(panel.heading) };
+  });
+  const placed = new Set([...elements.keys()]);
+  const outside = win.controls.filter((row) => !placed.has(row.name));
+  surface.replaceChildren(...panels.map((panel) => panel.section), ...outside.map((row) => make(row, tags[row.kind])));
+  return { rows, elements, panels };
+}
+
+// The pixel rectangle of a row at 100 %: [left, top, right, bottom]; a line's with its pen.
+function pixelBox(row, win) {
+  const [x, y, run, rise] = row.rect.map((twips) => twips / win.twipsPerPixel);
+  const pen = row.kind === "line" ? win.penPixels : 0;
+  return [Math.min(x, x + run) - pen, Math.min(y, y + rise) - pen, Math.max(x, x + run) + pen, Math.max(y, y + rise) + pen];
+}
+
+function layOutSurface(built, win, surface, zoom) {
+  const unseen = new Set(win.unseen);
+  const root = getComputedStyle(document.documentElement);
+  const least = { field: parseFloat(root.getPropertyValue("--field-target")),
+    button: parseFloat(root.getPropertyValue("--button-target")) };
+  // A target is what can be clicked or typed into, and shows (the scratch field never does);
+  // a control takes room if it may show (the minus sign of a fraction result).
+  const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
+  const shown = (row) => !unseen.has(row.name);
+  // The scale at which every target of the rows is big enough for the pointer.
+  const need = (rows) => Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
+    const [, , width, height] = row.rect.map((twips) => twips / win.twipsPerPixel);
+    return (row.kind === "field" ? least.field : least.button) / Math.min(width, height);
+  }));
+  const bounds = (rows) => rows.filter(shown).map((row) => pixelBox(row, win)).reduce((a, b) =>
+    [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]);
+
+  function place(row, [left, top], sx, sy) {
+    const element = built.elements.get(row.name);
+    const points = (row.fontPoints || win.face.controlPoints) * Math.min(sx, sy);
+    element.style.fontSize = row.kind === "field" ? `max(16px, ${points}pt)` : `${points}pt`;
+    const [x, y, run, rise] = row.rect.map((twips) => twips / win.twipsPerPixel);
+    if (row.kind !== "line") {
+      Object.assign(element.style, { left: `${(x - left) * sx}px`, top: `${(y - top) * sy}px`,
+        width: `${run * sx}px`, height: `${rise * sy}px` });
+      return;
+    }
+    // The line's bounding box, widened by the pen on every side.
+    const pen = win.penPixels * Math.min(sx, sy);
+    const [x0, y0, x1, y1] = pixelBox(row, win);
+    Object.assign(element.style, { left: `${(x0 - left) * sx}px`, top: `${(y0 - top) * sy}px` });
+    element.setAttribute("width", (x1 - x0) * sx);
+    element.setAttribute("height", (y1 - y0) * sy);
+    const ends = { x1: (x - x0) * sx, y1: (y - y0) * sy, x2: (x + run - x0) * sx, y2: (y + rise - y0) * sy };
+    for (const [name, value] of Object.entries({ ...ends, stroke: "currentColor", "stroke-width": pen }))
+      element.firstChild.setAttribute(name, value);
+  }
+
+  const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
+  const all = [...built.rows.values()];
+  const width = win.width / win.twipsPerPixel;
+  const room = document.documentElement.clientWidth;
+  const whole = need(all);
+  const windowed = room >= width * whole;
+  surface.classList.toggle("reflow", !windowed);
+  document.body.classList.toggle("reflowed", !windowed);
+  if (windowed) {
+    const scale = Math.min(win.zoom.largest / 100, room / width);
+    size(surface, width * scale, (win.height / win.twipsPerPixel) * scale);
+    all.forEach((row) => place(row, [0, 0], scale, scale));
+    return scale;
+  }
+  surface.style.width = surface.style.height = "";
+  // The surface's and a panel's own padding, from the style sheet, are taken off the room.
+  const edges = (element) => ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
+    .reduce((sum, edge) => sum + parseFloat(getComputedStyle(element)[edge]), 0);
+  const inside = room - edges(surface) - edges(built.panels[0].section);
+  let textScale = Infinity;
+  for (const panel of built.panels) {
+    const rows = panel.parts.flatMap((part) => part.rows);
+    const scale = need(rows);
+    if (panel.heading) { // above the panel, no smaller than the style sheet allows
+      const heading = built.elements.get(panel.heading.name);
+      heading.style.left = heading.style.top = heading.style.width = heading.style.height = "";
+      heading.style.fontSize = `max(var(--least-heading), ${(panel.heading.fontPoints * zoom) / 100}pt)`;
+    }
+    const [left, top, right, bottom] = bounds(rows);
+    const together = (right - left) * scale <= inside;
+    panel.stage.classList.toggle("together", together);
+    if (together) {
+      size(panel.stage, (right - left) * scale, (bottom - top) * scale);
+      rows.forEach((row) => place(row, [left, top], scale, scale));
+      textScale = Math.min(textScale, scale);
+      continue;
+    }
+    panel.stage.style.width = panel.stage.style.height = "";
+    for (const part of panel.parts) {
+      // Narrower than the screen where it must be, never so narrow that a target gets too small.
+      const sy = need(part.rows);
+      const [l, t, r, b] = bounds(part.rows);
+      const widest = part.rows.filter(isTarget)
+        .map((row) => (row.kind === "field" ? least.field : least.button) * win.twipsPerPixel / row.rect[2]);
+      const sx = Math.max(Math.min(sy, inside / (r - l)), ...widest);
+      size(part.element, (r - l) * sx, (b - t) * sy);
+      part.rows.forEach((row) => place(row, [l, t], sx, sy));
+      textScale = Math.min(textScale, sx, sy);
+    }
+  }
+  return textScale;
+}
