@@ -27,8 +27,9 @@ TEST(Behaviour, EveryClickWritesInOrderAndStopsWhereItsRowSays)
                     outcome.failure.find(failure.substr(std::min(colon + 2, failure.size()))) !=
                         std::string::npos)
             << outcome.failure;
-        if (row.columns.size() > 4)
+        if (row.columns.size() > 4) {
             EXPECT_EQ(outcome.stale, row.columns[4]);
+        }
     }
 }
 

@@ -50,8 +50,9 @@ TEST(Catalogues, KeepEveryPlaceholderOfTheirEnglish)
             const std::string_view english = entry.english.substr(entry.english.find('\x04') + 1);
             EXPECT_EQ(placeholders(entry.texts[0]), placeholders(english))
                 << languages()[language].code << ": " << english;
-            if (!entry.englishPlural.empty())
+            if (!entry.englishPlural.empty()) {
                 EXPECT_EQ(placeholders(entry.texts[1]), placeholders(entry.englishPlural)) << english;
+            }
         }
     }
 }
