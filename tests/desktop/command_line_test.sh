@@ -21,6 +21,15 @@ answers() {
 check "--version" answers 0 "^1 vorantis $version\$" '^0 $' --version
 check "--help" answers 0 '^[0-9]+ Usage: vorantis \[options\]$' '^0 $' --help
 grep -o -- '--[a-z]*' "$work/out" >"$work/options" || true
+while IFS='|' read -r locale usage; do # Qt's own words too, from its catalogue
+    check "--help from a $locale terminal" \
+        answers 0 "^[0-9]+ $usage\$" '^0 $' LC_ALL= LC_MESSAGES= LANGUAGE= LANG="$locale" --help
+done <<'EOF'
+de_DE.UTF-8|Aufruf: vorantis \[Optionen\]
+fr_FR.UTF-8|Utilisation : vorantis \[options\]
+es_ES.UTF-8|Uso: vorantis \[opciones\]
+nl_NL.UTF-8|Gebruik: vorantis \[opties\]
+EOF
 for option in help version; do
     to=/dev/full check "--$option to a full disk: status 1, one line that says so" \
         answers 1 '' "^1 vorantis: cannot write the $option: No space left on device\$" --$option

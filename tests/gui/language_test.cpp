@@ -2,6 +2,7 @@
 // The clicks of languages.table through the window, each language chosen in View > Language:
 // what the window shows at the end of each, and the failure in the status line.
 
+#include "app/language_choice.h"
 #include "app/qt_text.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/tables.h"
@@ -9,8 +10,11 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <array>
 #include <map>
+#include <optional>
 #include <sstream>
+#include <tuple>
 
 namespace vorantis {
 namespace {
@@ -54,6 +58,69 @@ TEST_F(Window, EveryClickOfTheLanguagesTableShowsWhatItsRowSays)
         }
     }
     speak("en");
+}
+
+// The locale's variables as a terminal sets them, put back however the test ends.
+class Environment {
+public:
+    using Values = std::array<std::optional<QByteArray>, 4>; // nothing: unset
+    static constexpr std::array<const char*, 4> names{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    Environment()
+    {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (qEnvironmentVariableIsSet(names[i]))
+                saved[i] = qgetenv(names[i]);
+    }
+    ~Environment() { set(saved); }
+    static void set(const Values& values)
+    {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            values[i] ? qputenv(names[i], *values[i]) : qunsetenv(names[i]);
+    }
+
+private:
+    Values saved;
+};
+
+TEST(SystemLanguage, IsTheFirstOfTheLocalesVariablesThatIsSet)
+{
+    const std::nullopt_t unset = std::nullopt;
+    const struct {
+        Environment::Values values; // LC_ALL, LC_MESSAGES, LANG, LANGUAGE
+        const char* code;
+    } rows[]{
+        {{unset, unset, "de_DE.UTF-8", unset}, "de"},
+        {{"fr_FR.UTF-8", "de_DE.UTF-8", "nl_NL.UTF-8", unset}, "fr"},
+        {{unset, "es_ES.UTF-8", "de_DE.UTF-8", unset}, "es"},
+        {{"", unset, "nl_BE.UTF-8", unset}, "nl"},      // set but empty: as if unset
+        {{unset, unset, "de_DE.UTF-8", "fr:de"}, "fr"}, // the list of preferences first
+        {{unset, unset, "C.UTF-8", "fr"}, "en"},        // a C locale speaks English whatever the list
+        {{"POSIX", unset, "de_DE.UTF-8", unset}, "en"},
+        {{unset, unset, unset, "es"}, "es"},
+        {{unset, unset, "ja_JP.UTF-8", unset}, "en"},
+        {{unset, unset, unset, unset}, "en"},
+    };
+    const Environment restored;
+    for (const auto& row : rows) {
+        Environment::set(row.values);
+        EXPECT_EQ(systemLanguage().code, row.code) << row.values[2].value_or("(unset)").toStdString();
+    }
+}
+
+// Started from a German terminal: the menus and the captions in German, and English again for
+// the next window once the system speaks it.
+TEST(SystemLanguage, IsWhatAFirstStartedWindowSpeaks)
+{
+    const Environment restored;
+    const FirstStart firstStart;
+    for (const auto& [locale, file, label8] :
+         {std::tuple{"de_DE.UTF-8", "&Datei", "Bruch"}, {"C.UTF-8", "&File", "Fraction"}}) {
+        Environment::set({std::nullopt, std::nullopt, locale, std::nullopt});
+        speak(systemLanguage());
+        const MainWindow window;
+        EXPECT_EQ(window.findChild<QMenu*>("file")->title(), file) << locale;
+        EXPECT_EQ(window.findChild<QLabel*>("Label8")->text(), label8) << locale;
+    }
 }
 
 } // namespace

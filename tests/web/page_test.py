@@ -143,6 +143,19 @@ try:
         shows(writes, failure[:1], f"languages.table line {number}")
         entry = script("return document.getElementById('working').lastElementChild?.textContent")
         check(len(failure) < 2 or entry == failure[1].replace("\\n", "\n"), f"languages.table line {number}: {entry!r}")
+    # A first visit speaks the language the browser accepts: its captions, its decimal comma.
+    agent = script("return navigator.userAgent")
+    for accepted, code, words in (("de-DE,de", "de", ["Datei", "Bruch", "0,5", "1", "2", "50"]),
+                                  ("en-US,en", "en", ["File", "Fraction", "0.5", "1", "2", "50"])):
+        script("localStorage.clear()")
+        cdp("Emulation.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": accepted})
+        open_page(origin, PHONE)
+        type_in(f"Text1={words[2]}")
+        press("fromdec")
+        shown = script("return [document.documentElement.lang, ...arguments[0].map(id => document.getElementById(id))"
+                       ".map(e => e.tagName == 'INPUT' ? e.value : e.textContent)]",
+                       ["file", "Label8", "Text1", "n", "d", "Text2"])
+        check(shown == [code, *words], f"a first visit from a browser that accepts {accepted}: {shown}")
     choose("view", "language-en")
     choose("view", "working")  # the working, shown from now on, entry for entry as the window's
     for number, (control, typed, entry) in rows("working.table"):
