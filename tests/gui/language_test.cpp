@@ -4,6 +4,7 @@
 
 #include "app/language_choice.h"
 #include "app/qt_text.h"
+#include "tests/gui/environment.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/tables.h"
 
@@ -60,33 +61,21 @@ TEST_F(Window, EveryClickOfTheLanguagesTableShowsWhatItsRowSays)
     speak("en");
 }
 
-// The locale's variables as a terminal sets them, put back however the test ends.
-class Environment {
-public:
-    using Values = std::array<std::optional<QByteArray>, 4>; // nothing: unset
-    static constexpr std::array<const char*, 4> names{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
-    Environment()
-    {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (qEnvironmentVariableIsSet(names[i]))
-                saved[i] = qgetenv(names[i]);
-    }
-    ~Environment() { set(saved); }
-    static void set(const Values& values)
-    {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            values[i] ? qputenv(names[i], *values[i]) : qunsetenv(names[i]);
-    }
+// The locale's variables as a terminal sets them; nothing: unset.
+constexpr std::array<const char*, 4> localeVariables{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+using LocaleValues = std::array<std::optional<QByteArray>, 4>;
 
-private:
-    Values saved;
-};
+void setLocaleVariables(const LocaleValues& values)
+{
+    for (std::size_t i = 0; i < localeVariables.size(); ++i)
+        testing::setVariable(localeVariables[i], values[i]);
+}
 
 TEST(SystemLanguage, IsTheFirstOfTheLocalesVariablesThatIsSet)
 {
     const std::nullopt_t unset = std::nullopt;
     const struct {
-        Environment::Values values; // LC_ALL, LC_MESSAGES, LANG, LANGUAGE
+        LocaleValues values; // LC_ALL, LC_MESSAGES, LANG, LANGUAGE
         const char* code;
     } rows[]{
         {{unset, unset, "de_DE.UTF-8", unset}, "de"},
@@ -100,9 +89,9 @@ TEST(SystemLanguage, IsTheFirstOfTheLocalesVariablesThatIsSet)
         {{unset, unset, "ja_JP.UTF-8", unset}, "en"},
         {{unset, unset, unset, unset}, "en"},
     };
-    const Environment restored;
+    const testing::SavedVariables restored(localeVariables);
     for (const auto& row : rows) {
-        Environment::set(row.values);
+        setLocaleVariables(row.values);
         EXPECT_EQ(systemLanguage().code, row.code) << row.values[2].value_or("(unset)").toStdString();
     }
 }
@@ -111,11 +100,11 @@ TEST(SystemLanguage, IsTheFirstOfTheLocalesVariablesThatIsSet)
 // the next window once the system speaks it.
 TEST(SystemLanguage, IsWhatAFirstStartedWindowSpeaks)
 {
-    const Environment restored;
+    const testing::SavedVariables restored(localeVariables);
     const FirstStart firstStart;
     for (const auto& [locale, file, label8] :
          {std::tuple{"de_DE.UTF-8", "&Datei", "Bruch"}, {"C.UTF-8", "&File", "Fraction"}}) {
-        Environment::set({std::nullopt, std::nullopt, locale, std::nullopt});
+        setLocaleVariables({std::nullopt, std::nullopt, locale, std::nullopt});
         speak(systemLanguage());
         const MainWindow window;
         EXPECT_EQ(window.findChild<QMenu*>("file")->title(), file) << locale;

@@ -2,6 +2,7 @@
 // Where the view settings are kept, whatever the environment says, and a file that cannot be
 // written.
 
+#include "tests/gui/environment.h"
 #include "tests/gui/window_fixture.h"
 
 #include <QTemporaryDir>
@@ -14,10 +15,9 @@
 namespace vorantis {
 namespace {
 
-void setVariable(const char* name, const std::optional<QByteArray>& value) // nothing: unset
-{
-    value ? qputenv(name, *value) : qunsetenv(name);
-}
+using testing::setVariable;
+
+constexpr const char* settingsVariables[]{"XDG_CONFIG_HOME", "HOME"};
 
 TEST(ViewSettings, GoToTheAccountsOwnFolderAndNeverToOneMadeUp)
 {
@@ -37,14 +37,12 @@ TEST(ViewSettings, GoToTheAccountsOwnFolderAndNeverToOneMadeUp)
         {"HOME a folder that is not there", "", folder + "/gone", account},
         {"HOME the root", std::nullopt, "/", account},
     };
-    const QByteArray configuration = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    const testing::SavedVariables restored(settingsVariables);
     for (const Row& row : rows) {
         setVariable("XDG_CONFIG_HOME", row.configuration);
         setVariable("HOME", row.home);
         EXPECT_EQ(viewSettingsPath(), row.path) << row.what;
     }
-    qputenv("XDG_CONFIG_HOME", configuration);
-    qputenv("HOME", home);
 }
 
 TEST_F(Window, ASettingsFileThatCannotBeWrittenIsSaidOnce)
@@ -52,7 +50,7 @@ TEST_F(Window, ASettingsFileThatCannotBeWrittenIsSaidOnce)
     const QTemporaryDir scratch;
     QFile notAFolder(scratch.filePath("config"));
     ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly)); // even root cannot make a folder in a file
-    const QByteArray configuration = qgetenv("XDG_CONFIG_HOME");
+    const testing::SavedVariables restored(settingsVariables);
     qputenv("XDG_CONFIG_HOME", notAFolder.fileName().toUtf8());
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(),
@@ -61,7 +59,6 @@ TEST_F(Window, ASettingsFileThatCannotBeWrittenIsSaidOnce)
     click("clear21"); // clears the status line
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(), "");
-    qputenv("XDG_CONFIG_HOME", configuration);
 }
 
 } // namespace
