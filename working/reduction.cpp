@@ -25,7 +25,7 @@ std::string zeroLine(const std::string& numerator, const std::string& denominato
     return sentence("{fraction} is 0, written 0/1", {{"fraction", fraction(numerator, denominator)}});
 }
 
-void addDivision(Entry& entry, const Reduction& r, const char* pattern)
+void addDivision(Entry& entry, const Reduction& r, std::string_view pattern)
 {
     const std::string divisor = operand(*r.factor);
     if (r.newN && r.newD)
@@ -69,10 +69,9 @@ void explainWholeReduction(Entry& entry, const Reduction& r)
     // With a term below 0 the program's factor is the greatest common one with a minus sign.
     addDivision(entry, r,
                 r.factorShown || *r.factor == wholeText(found.value)
-                    ? "{divisions}"
+                    ? std::string_view("{divisions}")
                     : translatable("the calculator divides both by {factor}, the greatest common factor with "
-                                   "a minus sign: {divisions}")
-                          .data());
+                                   "a minus sign: {divisions}"));
 }
 
 void explainReduction(Entry& entry, const Reduction& r)
