@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/quote.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace vorantis {
@@ -9,62 +11,82 @@ namespace {
 constexpr std::size_t longest = 24;
 constexpr std::size_t kept = 11; // characters kept at each end of a longer text
 
-std::string_view visibleMark(char c)
+// Unicode's format characters (general category Cf): they draw nothing, yet change what a text
+// says (a zero-width space inside "12 3", a soft hyphen) or which way it runs (the marks,
+// embeddings, overrides and isolates of the bidirectional algorithm). Unicode 15.
+struct Range {
+    char32_t first, last;
+};
+constexpr std::array formatCharacters{
+    Range{0x00ad, 0x00ad},   Range{0x0600, 0x0605},   Range{0x061c, 0x061c},   Range{0x06dd, 0x06dd},
+    Range{0x070f, 0x070f},   Range{0x0890, 0x0891},   Range{0x08e2, 0x08e2},   Range{0x180e, 0x180e},
+    Range{0x200b, 0x200f},   Range{0x202a, 0x202e},   Range{0x2060, 0x2064},   Range{0x2066, 0x206f},
+    Range{0xfeff, 0xfeff},   Range{0xfff9, 0xfffb},   Range{0x110bd, 0x110bd}, Range{0x110cd, 0x110cd},
+    Range{0x13430, 0x1343f}, Range{0x1bca0, 0x1bca3}, Range{0x1d173, 0x1d17a}, Range{0xe0001, 0xe0001},
+    Range{0xe0020, 0xe007f},
+};
+
+bool isFormatCharacter(char32_t c)
 {
-    switch (c) {
-    case '\n':
-    case '\r':
-        return "¶";
-    case '\t':
-        return "→";
-    default:
-        return "◌";
-    }
+    return std::any_of(formatCharacters.begin(), formatCharacters.end(),
+                       [c](Range range) { return c >= range.first && c <= range.last; });
 }
 
-// The marks and embeddings of Unicode's bidirectional algorithm: U+061C, U+200E and U+200F,
-// U+202A to U+202E, U+2066 to U+2069.
-bool turnsDirection(std::string_view c)
+// One character of the text: its bytes as they came, and its code point (U+FFFD for bytes that
+// are no UTF-8, which are kept as they are).
+struct Character {
+    std::string bytes;
+    char32_t code;
+};
+
+std::vector<Character> charactersOf(std::string_view text)
 {
-    if (c == "\u061c" || c == "\u200e" || c == "\u200f")
-        return true;
-    if (c.size() != 3 || c[0] != '\xe2')
-        return false;
-    const auto second = static_cast<unsigned char>(c[1]), third = static_cast<unsigned char>(c[2]);
-    return (second == 0x80 && third >= 0xaa && third <= 0xae) ||
-        (second == 0x81 && third >= 0xa6 && third <= 0xa9);
+    std::vector<Character> characters;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xe ? 3 : lead >> 3 == 0x1e ? 4 : 1;
+        char32_t code = length == 1 ? (lead < 0x80 ? lead : 0xfffd) : lead & (0x7f >> length);
+        std::size_t taken = 1;
+        for (; taken < length && i + taken < text.size(); ++taken) {
+            const auto next = static_cast<unsigned char>(text[i + taken]);
+            if ((next & 0xc0) != 0x80)
+                break;
+            code = code << 6 | (next & 0x3f);
+        }
+        if (taken < length)
+            code = 0xfffd;
+        characters.push_back({std::string(text.substr(i, taken)), code});
+        i += taken;
+    }
+    return characters;
+}
+
+// How a character shows in a quote: a line break (Unicode's separators too) as ¶, a tab as →,
+// any other control or format character as ◌.
+std::string_view markFor(char32_t c)
+{
+    if (c == '\n' || c == '\r' || c == 0x85 || c == 0x2028 || c == 0x2029)
+        return "¶";
+    if (c == '\t')
+        return "→";
+    if (c < 0x20 || (c >= 0x7f && c < 0xa0) || isFormatCharacter(c))
+        return "◌";
+    return {};
 }
 
 } // namespace
 
 std::string quoted(std::string_view text)
 {
-    // The text's characters, each as its UTF-8 bytes, control characters as their marks.
-    std::vector<std::string> characters;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f)
-            characters.emplace_back(visibleMark(c));
-        else if ((byte & 0xc0) == 0x80 && !characters.empty())
-            characters.back() += c; // the rest of a character of several bytes
-        else
-            characters.emplace_back(1, c);
-    }
+    const std::vector<Character> characters = charactersOf(text);
     std::string shown = "\"";
     for (std::size_t i = 0; i < characters.size(); ++i) {
         if (characters.size() > longest && i == kept) {
             shown += "…";
             i = characters.size() - kept;
         }
-        // The line and paragraph separators of Unicode break a line as \n does; the other
-        // control characters beyond ASCII (U+0080 to U+009F), and those that turn the
-        // direction of the text after them, are marked as the ones below it: a pasted
-        // right-to-left override would otherwise reverse the rest of the message.
-        const std::string& c = characters[i];
-        shown += c == "\u2028" || c == "\u2029" || c == "\u0085"                         ? "¶"
-            : c.size() == 2 && c[0] == '\xc2' && static_cast<unsigned char>(c[1]) < 0xa0 ? "◌"
-            : turnsDirection(c)                                                          ? "◌"
-                                                                                         : c;
+        const std::string_view mark = markFor(characters[i].code);
+        shown += mark.empty() ? std::string_view(characters[i].bytes) : mark;
     }
     return shown + "\"";
 }
