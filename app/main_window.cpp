@@ -127,7 +127,10 @@ void MainWindow::speakIn(const Language& language)
 {
     const Language& before = currentLanguage();
     speak(language);
+    m_form->respell(before);
     m_surface->retranslate(before);
+    if (m_status)
+        m_failure->setCaption(m_status());
     if (m_pane)
         m_pane->retranslate();
     const bool working = m_view.working;
@@ -188,18 +191,30 @@ void MainWindow::followTabOrder()
 
 void MainWindow::remember()
 {
-    const QString unsaved = writeViewSettings(m_view);
-    if (!unsaved.isEmpty() && !m_unsavedSaid) {
+    const std::optional<FileTrouble> unsaved = writeViewSettings(m_view);
+    if (unsaved && !m_unsavedSaid) {
         m_unsavedSaid = true;
-        m_failure->setCaption(unsaved);
+        setStatus([trouble = *unsaved] {
+            return toQString(fill(vorantis::tr("The view settings cannot be saved: {file}: {reason}"),
+                                  {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
+        });
     }
+}
+
+void MainWindow::setStatus(std::function<QString()> said)
+{
+    m_status = std::move(said);
+    m_failure->setCaption(m_status ? m_status() : QString());
 }
 
 void MainWindow::run(const Procedure& procedure)
 {
     const Click click = runClick(procedure, *m_form);
-    m_form->markLeftFromBefore(staleResults(click));
-    m_failure->setCaption(QString::fromStdString(click.failure));
+    m_form->markAfterFailure(staleResults(click), unfinishedWrites(click));
+    if (const StatusNote status = statusOf(click); status.message)
+        setStatus([status] { return QString::fromStdString(status.said()); });
+    else
+        setStatus({});
     m_log.add(explain(click));
     if (m_pane)
         m_pane->showNewest();
@@ -210,7 +225,14 @@ void MainWindow::showWorking(bool shown)
     if (shown && !m_pane) {
         m_pane = new WorkingPane(m_log, centralWidget());
         m_pane->setZoom(m_shownZoom);
-        connect(m_pane, &WorkingPane::report, m_failure, &OneLineLabel::setCaption);
+        connect(m_pane, &WorkingPane::saved, this, [this](const std::optional<FileTrouble>& trouble) {
+            if (!trouble)
+                return setStatus({});
+            setStatus([trouble = *trouble] {
+                return toQString(fill(vorantis::tr("Working: not saved to {file}: {reason}"),
+                                      {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
+            });
+        });
         centralWidget()->layout()->addWidget(m_pane);
         followTabOrder();
     }
@@ -314,7 +336,7 @@ QString MainWindow::failureMessage() const { return m_failure->text(); }
 
 void MainWindow::about_Click()
 {
-    m_failure->setCaption({});
+    setStatus({});
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                     toQString(vorantis::tr(aboutMessage)), QMessageBox::Ok, this);
     box.setObjectName("aboutBox");

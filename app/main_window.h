@@ -6,10 +6,12 @@
 //     -> MainWindow::run(procedure)
 //     -> runClick (panels/): the procedure reads and writes fields through WidgetForm; the
 //        core converts texts and computes (core/), throwing Failure at a failing step, which
-//        runClick catches and turns into "<panel>: <what went wrong>"
-//     -> the status line shows that line (or clears), and the working log gets the click's
-//        entry, explained from what it read and wrote (working/explain.h).
-// What a procedure wrote before it failed stays on view; the window always goes on.
+//        runClick catches and keeps as a message, said as "<panel>: <what went wrong>"
+//     -> the status line shows that line (or a note on a result too large to hold, or
+//        nothing), and the working log gets the click's entry, explained from what it read and
+//        wrote (working/explain.h).
+// What a procedure wrote before it failed stays on view, marked as unfinished; the window
+// always goes on.
 
 #include "app/view_settings.h"
 #include "app/widget_form.h"
@@ -19,6 +21,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -52,6 +55,8 @@ private:
     QAction* addLanguageMenu(QMenu* parent, const MenuCommand& command);
     void speakIn(const Language& language);
     void run(const Procedure& procedure);
+    // The status line says what `said` gives, and says it again after a change of language.
+    void setStatus(std::function<QString()> said);
     void showWorking(bool shown);
     void zoomTo(int percent);
     void applyZoom(int percent);
@@ -71,6 +76,7 @@ private:
     int m_shownZoom = 100; // below 100 % where the screen has no room for more
     std::array<QAction*, commandCount> m_actions{}; // one for each menu command, by its Command
     bool m_unsavedSaid = false; // a settings file that cannot be written is said once
+    std::function<QString()> m_status; // what the status line says, in the language in use
 };
 
 } // namespace vorantis

@@ -66,7 +66,7 @@ Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : Q
         widget->setObjectName(toQString(row.name));
         m_controls.emplace_back(&row, widget);
         if (!row.spokenName.empty())
-            widget->setAccessibleName(toQString(vorantis::tr(row.spokenName)));
+            widget->setAccessibleName(toQString(spokenNameOf(row)));
         if (row.startsHidden) {
             widget->hide();
             widget->setFocusPolicy(Qt::NoFocus);
@@ -88,7 +88,7 @@ void Surface::retranslate(const Language& before)
 {
     for (const auto& [row, widget] : m_controls) {
         if (!row->spokenName.empty())
-            widget->setAccessibleName(toQString(vorantis::tr(row->spokenName)));
+            widget->setAccessibleName(toQString(spokenNameOf(*row)));
         auto* label = qobject_cast<QLabel*>(widget);
         auto* button = qobject_cast<QPushButton*>(widget);
         if (!label && !button)

@@ -56,11 +56,11 @@ std::optional<ViewSettings> readViewSettings()
     return ViewSettings{working == "true", zoom, language};
 }
 
-QString writeViewSettings(const ViewSettings& settings)
+std::optional<FileTrouble> writeViewSettings(const ViewSettings& settings)
 {
     const QString path = viewSettingsPath();
     if (path.isEmpty())
-        return {};
+        return std::nullopt;
     // Written whole, in the form QSettings reads, so that nothing the program did not write
     // (an unknown key, a line it could not read) outlives a new write.
     const QByteArray content =
@@ -68,17 +68,13 @@ QString writeViewSettings(const ViewSettings& settings)
          (settings.language.isEmpty() ? QString() : "language=" + settings.language + "\n") +
          QString("working=%1\nzoom=%2\n").arg(settings.working ? "true" : "false").arg(settings.zoom))
             .toUtf8();
-    const auto unsaved = [&path](const QString& reason) {
-        return toQString(fill(vorantis::tr("The view settings cannot be saved: {file}: {reason}"),
-                              {{"file", path.toStdString()}, {"reason", reason.toStdString()}}));
-    };
     errno = 0;
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return unsaved(QString::fromLocal8Bit(std::strerror(errno)));
+        return FileTrouble{path, errno};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return unsaved(file.errorString());
-    return {};
+        return FileTrouble{path, errno};
+    return std::nullopt;
 }
 
 } // namespace vorantis

@@ -5,6 +5,7 @@
 // first start, or a settings file that cannot be read or makes no sense, gives the window as
 // it always opened: no working, 100 %.
 
+#include "app/file_trouble.h"
 #include "layout/window.h"
 
 #include <QString>
@@ -30,6 +31,6 @@ std::optional<ViewSettings> readViewSettings();
 
 // Writes the file anew with the program's own keys alone; gives why it cannot be written, or
 // nothing when it was written or there is no place for it.
-QString writeViewSettings(const ViewSettings& settings);
+std::optional<FileTrouble> writeViewSettings(const ViewSettings& settings);
 
 } // namespace vorantis

@@ -3,6 +3,9 @@
 
 #include "app/one_line_label.h"
 #include "app/qt_text.h"
+#include "core/convert.h"
+#include "language/language.h"
+#include "layout/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +22,7 @@ template <class Widget> Widget* findControl(QWidget* surface, std::string_view n
     return widget;
 }
 
-const QColor leftFromBefore(0x6d, 0x6d, 0x6d); // 5.1:1 on white: readable, yet plainly set apart
+const QColor notThisAnswer(0x6d, 0x6d, 0x6d); // 5.1:1 on white: readable, yet plainly set apart
 
 void unmark(QWidget* widget)
 {
@@ -33,9 +36,10 @@ WidgetForm::WidgetForm(QWidget* surface)
 {
     for (const Field field : allFields) {
         QLineEdit* edit = findControl<QLineEdit>(surface, controlName(field));
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit] {
             edit->setToolTip({});
             unmark(edit);
+            std::erase_if(m_marked, [edit](const auto& marked) { return marked.first == edit; });
         });
         m_fields[static_cast<std::size_t>(field)] = edit;
     }
@@ -90,20 +94,43 @@ QWidget* WidgetForm::widgetNamed(std::string_view control) const
     return nullptr;
 }
 
-void WidgetForm::markLeftFromBefore(const std::vector<std::string_view>& controls)
+void WidgetForm::markAfterFailure(const std::vector<std::string_view>& stale,
+                                  const std::vector<std::string_view>& unfinished)
 {
-    for (QWidget* widget : m_marked)
+    for (const auto& [widget, mark] : m_marked)
         unmark(widget);
     m_marked.clear();
-    for (const std::string_view control : controls) {
-        QWidget* widget = widgetNamed(control);
-        QPalette greyed = widget->palette();
-        for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
-            greyed.setColor(role, leftFromBefore);
-        widget->setPalette(greyed);
-        widget->setAccessibleDescription("left from an earlier calculation");
-        m_marked.push_back(widget);
-    }
+    for (const auto& [controls, mark] : {std::pair(stale, Mark::stale), std::pair(unfinished, Mark::unfinished)})
+        for (const std::string_view control : controls) {
+            QWidget* widget = widgetNamed(control);
+            QPalette greyed = widget->palette();
+            for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
+                greyed.setColor(role, notThisAnswer);
+            widget->setPalette(greyed);
+            describe(widget, mark);
+            m_marked.emplace_back(widget, mark);
+        }
+}
+
+void WidgetForm::describe(QWidget* widget, Mark mark)
+{
+    widget->setAccessibleDescription(toQString(tr(mark == Mark::stale ? staleNote : unfinishedNote)));
+}
+
+void WidgetForm::respell(const Language& before)
+{
+    for (QLineEdit* edit : m_fields)
+        if (const QString again = toQString(respelled(edit->text().toStdString(), before)); again != edit->text())
+            edit->setText(again);
+    for (QLabel* label : m_labels)
+        if (const QString again = toQString(respelled(label->text().toStdString(), before)); again != label->text()) {
+            if (auto* oneLine = qobject_cast<OneLineLabel*>(label))
+                oneLine->setCaption(again);
+            else
+                label->setText(again);
+        }
+    for (const auto& [widget, mark] : m_marked)
+        describe(widget, mark);
 }
 
 } // namespace vorantis

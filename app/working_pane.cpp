@@ -17,6 +17,7 @@
 #include <QScrollBar>
 
 #include <array>
+#include <cerrno>
 #include <functional>
 
 namespace vorantis {
@@ -98,12 +99,10 @@ void WorkingPane::saveAs()
         path.endsWith(".html", Qt::CaseInsensitive) || path.endsWith(".htm", Qt::CaseInsensitive);
     const std::string content = page ? m_log.html() : m_log.plainText();
     QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
+    errno = 0;
+    const bool written = file.open(QIODevice::WriteOnly) &&
         file.write(content.data(), qint64(content.size())) == qint64(content.size()) && file.commit();
-    emit report(saved ? QString()
-                      : toQString(fill(
-                            vorantis::tr("Working: not saved to {file}: {reason}"),
-                            {{"file", path.toStdString()}, {"reason", file.errorString().toStdString()}})));
+    emit saved(written ? std::nullopt : std::optional(FileTrouble{path, errno}));
 }
 
 void WorkingPane::retranslate()

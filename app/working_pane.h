@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/file_trouble.h"
+
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QPlainTextEdit;
@@ -28,8 +31,8 @@ public:
     void retranslate();
 
 signals:
-    // A line for the status bar: why the working could not be saved, or empty.
-    void report(const QString& line);
+    // After Save As…: why the working could not be written, or nothing where it was.
+    void saved(const std::optional<FileTrouble>& trouble);
 
 private:
     void append(const std::string& entry);

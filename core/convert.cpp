@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <optional>
 #include <utility>
 
 namespace vorantis {
@@ -60,11 +61,28 @@ bool isNumberText(std::string_view text)
     return i == text.size();
 }
 
+// A point between a first group of one to three digits (not starting with 0) and exactly
+// three more: how a pupil groups thousands in a language that writes a decimal comma. "1.000"
+// there means one thousand, never one; it is no number, and the message says which marks to use.
+bool isGroupedThousands(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    const auto point = text.find('.');
+    if (point == std::string_view::npos || point == 0 || point > 3 || text.front() == '0' ||
+        text.size() != point + 4)
+        return false;
+    return std::all_of(text.begin(), text.begin() + point, isDigit) &&
+        std::all_of(text.begin() + point + 1, text.end(), isDigit);
+}
+
 // A number whose marks are the wrong ones for the language ("0,5" where a point is written),
 // or more than one ("1.000,5", "1,000.5", digits grouped): it reads as a number once its last
 // mark is taken as the decimal mark and the others are left out.
-bool isMisMarked(std::string_view text)
+bool isMisMarked(std::string_view text, bool decimalComma)
 {
+    if (decimalComma && isGroupedThousands(text))
+        return true;
     const auto last = text.find_last_of(".,");
     if (last == std::string_view::npos)
         return false;
@@ -77,39 +95,48 @@ bool isMisMarked(std::string_view text)
     return isNumberText(plain);
 }
 
-// A number as the language writes it, in the grammar's own form: in a language with a decimal
-// comma, "0,5" and "0.5" both read as one half; a text with both marks, or either twice, does not.
-std::string withPoint(std::string_view text)
+// A number as a language writes it, in the grammar's own form: in a language with a decimal
+// comma, "0,5" and "0.5" both read as one half; a text with both marks, either twice, or a point
+// grouping thousands does not.
+std::optional<std::string> withPoint(std::string_view text, bool decimalComma)
 {
     std::string number(text);
-    if (currentLanguage().decimalComma && number.find('.') == std::string::npos) {
+    if (decimalComma) {
+        if (isGroupedThousands(text))
+            return std::nullopt;
         if (const auto comma = number.find(',');
-            comma != std::string::npos && number.find(',', comma + 1) == std::string::npos)
+            comma != std::string::npos && number.find('.') == std::string::npos &&
+            number.find(',', comma + 1) == std::string::npos)
             number[comma] = '.';
     }
+    if (!isNumberText(number))
+        return std::nullopt;
     return number;
 }
 
+Message::Part words(std::string_view english) { return Message::Words{english}; }
+
 // The message of a text that is no number: which decimal mark to use, where its marks are the
 // only fault.
-std::string notANumber(std::string_view text, std::string_view name)
+Message notANumber(std::string_view text, std::string_view name)
 {
-    const std::string typed = quoted(text);
-    if (!isMisMarked(trimBlanks(text)))
-        return name.empty()
-            ? fill(tr("{text} is not a number"), {{"text", typed}})
-            : fill(tr("{field}, {text}, is not a number"), {{"field", name}, {"text", typed}});
-    if (currentLanguage().decimalComma)
-        return name.empty() ? fill(tr("{text} is not a number: write one decimal comma or point, with no "
-                                      "marks between the digits"),
-                                   {{"text", typed}})
-                            : fill(tr("{field}, {text}, is not a number: write one decimal comma or point, "
-                                      "with no marks between the digits"),
-                                   {{"field", name}, {"text", typed}});
+    const Message::Typed typed{std::string(text)};
+    const bool comma = currentLanguage().decimalComma;
+    if (!isMisMarked(trimBlanks(text), comma))
+        return name.empty() ? Message(translatable("{text} is not a number"), {{"text", typed}})
+                            : Message(translatable("{field}, {text}, is not a number"),
+                                      {{"field", words(name)}, {"text", typed}});
+    if (comma)
+        return name.empty() ? Message(translatable("{text} is not a number: write one decimal comma or point, "
+                                                   "with no marks between the digits"),
+                                      {{"text", typed}})
+                            : Message(translatable("{field}, {text}, is not a number: write one decimal comma "
+                                                   "or point, with no marks between the digits"),
+                                      {{"field", words(name)}, {"text", typed}});
     return name.empty()
-        ? fill(tr("{text} is not a number: use a point as the decimal mark"), {{"text", typed}})
-        : fill(tr("{field}, {text}, is not a number: use a point as the decimal mark"),
-               {{"field", name}, {"text", typed}});
+        ? Message(translatable("{text} is not a number: use a point as the decimal mark"), {{"text", typed}})
+        : Message(translatable("{field}, {text}, is not a number: use a point as the decimal mark"),
+                  {{"field", words(name)}, {"text", typed}});
 }
 
 // The decimal mark of the language in use.
@@ -120,11 +147,12 @@ std::string inLanguage(std::string text)
     return text;
 }
 
-std::string tooLargeANumber(std::string_view text, std::string_view name)
+Message tooLargeANumber(std::string_view text, std::string_view name)
 {
-    return name.empty()
-        ? fill(tr("{text} is too large a number"), {{"text", quoted(text)}})
-        : fill(tr("{field}, {text}, is too large a number"), {{"field", name}, {"text", quoted(text)}});
+    const Message::Typed typed{std::string(text)};
+    return name.empty() ? Message(translatable("{text} is too large a number"), {{"text", typed}})
+                        : Message(translatable("{field}, {text}, is too large a number"),
+                                  {{"field", words(name)}, {"text", typed}});
 }
 
 // strtod follows the process locale, which a desktop application sets from the user's
@@ -142,16 +170,16 @@ std::int32_t roundToLong(double value, std::string_view text, std::string_view n
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
     if (rounded >= -2147483648.0 && rounded <= 2147483647.0)
         return static_cast<std::int32_t>(rounded);
-    const std::string shown = typed ? quoted(text) : std::string(text);
+    const Message::Part shown = typed ? Message::Part(Message::Typed{std::string(text)}) : Message::Number{value};
     if (!typed || name.empty())
         throw Failure(FailureKind::OutOfRange,
-                      fill(value > 0 ? tr("{text} is too large for a whole number")
-                                     : tr("{text} is too far below 0 for a whole number"),
-                           {{"text", shown}}));
+                      Message(value > 0 ? translatable("{text} is too large for a whole number")
+                                        : translatable("{text} is too far below 0 for a whole number"),
+                              {{"text", shown}}));
     throw Failure(FailureKind::OutOfRange,
-                  fill(value > 0 ? tr("{field}, {text}, is too large for a whole number")
-                                 : tr("{field}, {text}, is too far below 0 for a whole number"),
-                       {{"field", name}, {"text", shown}}));
+                  Message(value > 0 ? translatable("{field}, {text}, is too large for a whole number")
+                                    : translatable("{field}, {text}, is too far below 0 for a whole number"),
+                          {{"field", words(name)}, {"text", shown}}));
 }
 
 } // namespace
@@ -160,17 +188,17 @@ double TextToDouble(std::string_view text, std::string_view name)
 {
     const std::string_view number = trimBlanks(text);
     if (number.empty())
-        throw Failure(FailureKind::NotANumber,
-                      name.empty() ? std::string(tr("an empty text is not a number"))
-                                   : fill(tr("{field} is empty"), {{"field", name}}));
+        throw Failure(FailureKind::NotANumber, name.empty()
+                          ? Message(translatable("an empty text is not a number"))
+                          : Message(translatable("{field} is empty"), {{"field", words(name)}}));
     // The program writes an infinite result so; read back, it is a number too large to work with.
     if (isInfinityText(number))
         throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
-    const std::string terminated = withPoint(number);
-    if (!isNumberText(terminated))
+    const std::optional<std::string> terminated = withPoint(number, currentLanguage().decimalComma);
+    if (!terminated)
         throw Failure(FailureKind::NotANumber, notANumber(text, name));
     errno = 0;
-    const double value = strtod_l(terminated.c_str(), nullptr, cLocale());
+    const double value = strtod_l(terminated->c_str(), nullptr, cLocale());
     if (errno == ERANGE && std::isinf(value))
         throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
     return value;
@@ -181,7 +209,23 @@ std::int32_t TextToLong(std::string_view text, std::string_view name)
     return roundToLong(TextToDouble(text, name), text, name, true);
 }
 
-std::int32_t RoundToLong(double value) { return roundToLong(value, DoubleToText(value), {}, false); }
+std::int32_t RoundToLong(double value) { return roundToLong(value, {}, {}, false); }
+
+std::string respelled(std::string_view text, const Language& writtenIn)
+{
+    std::string_view word = trimBlanks(text);
+    const bool negative = word.starts_with('-');
+    if (negative)
+        word.remove_prefix(1);
+    if (word == trIn(writtenIn, "Infinity"))
+        return DoubleToText(negative ? -HUGE_VAL : HUGE_VAL);
+    std::string number(text);
+    const auto mark = number.find_first_of(".,");
+    if (mark == std::string::npos || !withPoint(trimBlanks(text), writtenIn.decimalComma))
+        return number;
+    number[mark] = currentLanguage().decimalComma ? ',' : '.';
+    return number;
+}
 
 bool isInfinityText(std::string_view text)
 {

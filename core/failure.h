@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace vorantis {
@@ -32,14 +33,21 @@ constexpr std::string_view kindName(FailureKind kind)
     return {};
 }
 
+// what() is the message as said when it was thrown; message() says it again in the language in
+// use whenever it is shown.
 class Failure : public std::runtime_error {
 public:
-    Failure(FailureKind kind, std::string_view message) : std::runtime_error(std::string(message)), m_kind(kind) { }
+    Failure(FailureKind kind, Message message)
+        : std::runtime_error(message.said()), m_kind(kind), m_message(std::move(message))
+    {
+    }
 
     FailureKind kind() const noexcept { return m_kind; }
+    const Message& message() const noexcept { return m_message; }
 
 private:
     FailureKind m_kind;
+    Message m_message;
 };
 
 } // namespace vorantis

@@ -11,39 +11,39 @@
 namespace vorantis {
 namespace {
 
-double checkedResult(double result, double left, const char* operation, double right)
+double checkedResult(double result, double left, std::string_view operation, double right)
 {
     if (std::isnan(result))
-        throw Failure(
-            FailureKind::InvalidOperation,
-            fill(tr("{operation} has no value"),
-                 {{"operation", DoubleToText(left) + " " + operation + " " + DoubleToText(right)}}));
+        throw Failure(FailureKind::InvalidOperation,
+                      Message(translatable("{operation} has no value"),
+                              {{"operation", nested(Message::symbols(operation, {{"left", Message::Number{left}},
+                                                                                 {"right", Message::Number{right}}}))}}));
     return result;
 }
 
 } // namespace
 
-double checkedAdd(double left, double right) { return checkedResult(left + right, left, "+", right); }
+double checkedAdd(double left, double right) { return checkedResult(left + right, left, "{left} + {right}", right); }
 
-double checkedSubtract(double left, double right) { return checkedResult(left - right, left, "−", right); }
+double checkedSubtract(double left, double right) { return checkedResult(left - right, left, "{left} − {right}", right); }
 
-double checkedMultiply(double left, double right) { return checkedResult(left * right, left, "×", right); }
+double checkedMultiply(double left, double right) { return checkedResult(left * right, left, "{left} × {right}", right); }
 
 Failure divisionByZero(double left, std::string_view divisorName)
 {
-    const std::string_view divisor = divisorName.empty() ? tr("the divisor") : divisorName;
+    const Message::Words divisor{divisorName.empty() ? translatable("the divisor") : divisorName};
     if (left == 0)
         return Failure(FailureKind::InvalidOperation,
-                       fill(tr("{field} is 0, and 0 ÷ 0 has no value"), {{"field", divisor}}));
+                       Message(translatable("{field} is 0, and 0 ÷ 0 has no value"), {{"field", divisor}}));
     return Failure(FailureKind::DivisionByZero,
-                   fill(tr("{field} is 0, and no number can be divided by 0"), {{"field", divisor}}));
+                   Message(translatable("{field} is 0, and no number can be divided by 0"), {{"field", divisor}}));
 }
 
 double checkedDivide(double left, double right, std::string_view divisorName)
 {
     if (right == 0)
         throw divisionByZero(left, divisorName);
-    return checkedResult(left / right, left, "÷", right);
+    return checkedResult(left / right, left, "{left} ÷ {right}", right);
 }
 
 } // namespace vorantis

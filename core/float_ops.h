@@ -14,7 +14,8 @@ namespace vorantis {
 double checkedAdd(double left, double right);
 double checkedSubtract(double left, double right);
 double checkedMultiply(double left, double right);
-// `divisorName` says in words what the divisor is ("the right operand"), for the message.
+// `divisorName` says in English words what the divisor is ("the right operand"), for the
+// message, which says them in the language in use.
 double checkedDivide(double left, double right, std::string_view divisorName = {});
 
 // The failure of `left` divided by a divisor of 0: a division by zero, or 0 / 0.

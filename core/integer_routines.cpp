@@ -17,13 +17,41 @@ namespace vorantis {
 namespace {
 
 // What a message calls a number: its name ("the number to test"), or "the number".
-std::string_view nameOrNumber(std::string_view name) { return name.empty() ? tr("the number") : name; }
-
-// Said of a pair whose product, or least common multiple, is beyond the whole numbers.
-std::string tooLarge(std::string_view first, std::string_view second)
+Message::Words nameOrNumber(std::string_view name)
 {
-    return fill(tr("{first} and {second} are too large to find their least common multiple"),
-                {{"first", first}, {"second", second}});
+    return {name.empty() ? translatable("the number") : name};
+}
+
+// Said of a pair whose product is beyond the whole numbers: the product itself is named, as
+// the two numbers may each be small (97 × 2147483647).
+Failure productTooLarge(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
+{
+    const Message::Part product = nested(Message::symbols(
+        "{first} × {second}", {{"first", Message::Number{double(n1)}}, {"second", Message::Number{double(n2)}}}));
+    if (n1Name.empty() || n2Name.empty())
+        return Failure(FailureKind::OutOfRange,
+                       Message(translatable("{product} is too large to find the least common multiple of the "
+                                            "two numbers"),
+                               {{"product", product}}));
+    return Failure(FailureKind::OutOfRange,
+                   Message(translatable("{product} is too large to find the least common multiple of {first} "
+                                        "and {second}"),
+                           {{"product", product}, {"first", Message::Words{n1Name}},
+                            {"second", Message::Words{n2Name}}}));
+}
+
+// Said of a pair whose product fits but whose least common multiple does not (one of them -2147483648).
+Failure multipleTooLarge(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
+{
+    const auto named = [](std::string_view name, std::int32_t n) -> Message::Part {
+        if (name.empty())
+            return Message::Number{double(n)};
+        return Message::Words{name};
+    };
+    return Failure(FailureKind::OutOfRange,
+                   Message(translatable("the least common multiple of {first} and {second} is too large for a "
+                                        "whole number"),
+                           {{"first", named(n1Name, n1)}, {"second", named(n2Name, n2)}}));
 }
 
 } // namespace
@@ -53,8 +81,8 @@ std::int32_t smallestFactor(std::int32_t number, std::string_view name)
     }
     if (n < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      fill(tr("{field} is {number}, and only a number of 0 or more can be tested"),
-                           {{"field", nameOrNumber(name)}, {"number", LongToText(n)}}));
+                      Message(translatable("{field} is {number}, and only a number of 0 or more can be tested"),
+                              {{"field", nameOrNumber(name)}, {"number", Message::Number{double(n)}}}));
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
     if (n < 2 || limit < 5)
         return n;
@@ -90,13 +118,9 @@ std::int32_t wholeSquareRoot(std::int32_t number)
 
 std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
 {
-    const auto pair = [&] {
-        return tooLarge(n1Name.empty() ? LongToText(n1) : std::string(n1Name),
-                        n2Name.empty() ? LongToText(n2) : std::string(n2Name));
-    };
     std::int32_t p;
     if (__builtin_mul_overflow(n1, n2, &p))
-        throw Failure(FailureKind::OutOfRange, pair());
+        throw productTooLarge(n1, n2, n1Name, n2Name);
 
     // With a negative argument the remainder loop below only ends for some pairs. Dividing
     // the product by minus the greatest common divisor gives exactly the result the loop
@@ -107,7 +131,7 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
         const std::int64_t quotient = std::int64_t{p} / g;
         if (quotient < std::numeric_limits<std::int32_t>::min() ||
             quotient > std::numeric_limits<std::int32_t>::max())
-            throw Failure(FailureKind::OutOfRange, pair());
+            throw multipleTooLarge(n1, n2, n1Name, n2Name);
         return static_cast<std::int32_t>(quotient);
     }
 
@@ -120,9 +144,9 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
             std::swap(a, b);
         if (b == 0) // reached only when n1 or n2 is 0
             throw Failure(FailureKind::DivisionByZero,
-                          fill(tr("{field} is 0 as a whole number, and a least common multiple is found only "
-                                  "for numbers other than 0"),
-                               {{"field", nameOrNumber(n1 == 0 ? n1Name : n2Name)}}));
+                          Message(translatable("{field} is 0 as a whole number, and a least common multiple is "
+                                               "found only for numbers other than 0"),
+                                  {{"field", nameOrNumber(n1 == 0 ? n1Name : n2Name)}}));
         a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
     return p / b;

@@ -20,8 +20,8 @@ Variant divide(const Variant& first, const Variant& second, const Variant& choic
 // Trial division by 2, 3 and then 5, 7, 11, 13, ... (steps of 2 and 4, past the multiples of 2
 // and 3) up to about the square root: the first divisor found, which is the smallest from 2 up,
 // or the number itself where none divides it (a prime; 0 and 1 are not tried). A negative number
-// fails: it has no square root. `name` says in words what the number is ("the number to test"),
-// for the failure's message.
+// fails: it has no square root. `name` says in English words what the number is ("the number to
+// test"), for the failure's message.
 std::int32_t smallestFactor(std::int32_t number, std::string_view name = {});
 
 // The trial division above finds no divisor. 0 and 1 are not prime; a negative number fails.
@@ -33,7 +33,8 @@ std::int32_t wholeSquareRoot(std::int32_t number);
 
 // The least common multiple, as product / divisor. The 32-bit product is checked first, so a
 // pair whose product overflows fails even where its multiple would fit; a 0 beside a 0 or a
-// positive number fails too. The names say what the numbers are, for the failure's message.
+// positive number fails too. The names say in English words what the numbers are, for the
+// failure's message, which names them in the order given: a numerator before its denominator.
 std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name = {},
                  std::string_view n2Name = {});
 

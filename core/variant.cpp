@@ -16,16 +16,18 @@ template <class... Handlers> struct Overloaded : Handlers... {
 };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>; // for clang 14
 
-Variant finiteResult(double result, const Variant& left, const char* operation, const Variant& right)
+// `operation` is the operation's pattern, "{left} × {right}".
+Variant finiteResult(double result, const Variant& left, std::string_view operation, const Variant& right)
 {
-    const std::string what = left.description() + " " + operation + " " + right.description();
+    if (!std::isnan(result) && !std::isinf(result))
+        return Variant::number(result);
+    const Message::Part what =
+        nested(Message::symbols(operation, {{"left", left.description()}, {"right", right.description()}}));
     if (std::isnan(result))
         throw Failure(FailureKind::InvalidOperation,
-                      fill(tr("{operation} has no value"), {{"operation", what}}));
-    if (std::isinf(result))
-        throw Failure(FailureKind::OutOfRange,
-                      fill(tr("{operation} is too large a number"), {{"operation", what}}));
-    return Variant::number(result);
+                      Message(translatable("{operation} has no value"), {{"operation", what}}));
+    throw Failure(FailureKind::OutOfRange,
+                  Message(translatable("{operation} is too large a number"), {{"operation", what}}));
 }
 
 } // namespace
@@ -43,9 +45,11 @@ double Variant::toDouble() const
                       m_value);
 }
 
-std::string Variant::description() const
+Message::Part Variant::description() const
 {
-    return m_name.empty() ? DoubleToText(toDouble()) : std::string(m_name);
+    if (m_name.empty())
+        return Message::Number{toDouble()};
+    return Message::Words{m_name};
 }
 
 std::string Variant::toText() const
@@ -65,7 +69,7 @@ Variant product(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    return finiteResult(l * r, left, "×", right);
+    return finiteResult(l * r, left, "{left} × {right}", right);
 }
 
 Variant division(const Variant& left, const Variant& right)
@@ -74,14 +78,14 @@ Variant division(const Variant& left, const Variant& right)
     const double r = right.toDouble();
     if (r == 0)
         throw divisionByZero(l, right.name());
-    return finiteResult(l / r, left, "÷", right);
+    return finiteResult(l / r, left, "{left} ÷ {right}", right);
 }
 
 Variant difference(const Variant& left, const Variant& right)
 {
     const double l = left.toDouble();
     const double r = right.toDouble();
-    return finiteResult(l - r, left, "−", right);
+    return finiteResult(l - r, left, "{left} − {right}", right);
 }
 
 Variant wholePart(const Variant& value) { return Variant::number(std::floor(value.toDouble())); }

@@ -5,6 +5,8 @@
 // field's text anew at every use, so a procedure that passes fields to a routine sees
 // whatever the fields hold at each step of it.
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,8 +26,8 @@ public:
     static Variant longInteger(std::int32_t value) { return Variant(Value(value)); }
     static Variant number(double value) { return Variant(Value(value)); }
     static Variant text(std::string value) { return Variant(Value(std::move(value))); }
-    // `name` says in words what the field is ("the divisor"): a failure to read it, or a
-    // division by it when it holds 0, names it so.
+    // `name` says in English words what the field is ("the divisor"): a failure to read it, or
+    // a division by it when it holds 0, names it so, in the language in use.
     static Variant field(FieldReader reader, std::string_view name = {})
     {
         Variant field{Value(std::move(reader))};
@@ -49,7 +51,7 @@ public:
     std::string_view name() const { return m_name; }
 
     // What a message calls the value: a field's name, or the number itself.
-    std::string description() const;
+    Message::Part description() const;
 
     // The text: a field's current text, a text as it is, a number in the program's
     // number form, and the empty text for an empty Variant.
@@ -60,7 +62,7 @@ private:
     explicit Variant(Value value) : m_value(std::move(value)) { }
 
     Value m_value;
-    std::string m_name;
+    std::string_view m_name; // English words from a table, which outlives every Variant
 };
 
 // The runtime's Variant arithmetic: the result is a double; a division by zero, 0 / 0

@@ -92,6 +92,11 @@ std::string_view trn(std::string_view one, std::string_view many, unsigned long 
 std::string fill(std::string_view pattern,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> values)
 {
+    return fill(pattern, std::span(values.begin(), values.size()));
+}
+
+std::string fill(std::string_view pattern, std::span<const std::pair<std::string_view, std::string_view>> values)
+{
     std::string text;
     while (!pattern.empty()) {
         const std::size_t open = pattern.find('{');

@@ -67,5 +67,6 @@ constexpr TextInContext translatableIn(std::string_view context, std::string_vie
 // {"field", "the divisor"}. A translation orders the placeholders as its language needs.
 std::string fill(std::string_view pattern,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+std::string fill(std::string_view pattern, std::span<const std::pair<std::string_view, std::string_view>> values);
 
 } // namespace vorantis

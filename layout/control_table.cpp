@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace vorantis {
 namespace {
@@ -55,6 +56,13 @@ constexpr ControlRow clickableLabel(std::string_view name, std::string_view capt
     return row;
 }
 
+// A field under a label that says what it holds.
+constexpr ControlRow captionedBy(ControlRow field, std::string_view label)
+{
+    field.captionedBy = label;
+    return field;
+}
+
 // A field in which Return runs the procedure of another control, for a panel whose only
 // control to click is a label, which the keyboard cannot reach.
 constexpr ControlRow enterRuns(ControlRow field, std::string_view control)
@@ -89,13 +97,17 @@ constexpr std::array rows{
     line("Line2", 2160, 1200, 2280, 960),
     field("d", {2280, 960, 495, 285}, 2, translatable("denominator of the fraction"),
           translatable("the denominator of the fraction")),
-    field("Text1", {3000, 960, 495, 285}, 3, translatable("decimal"), translatable("the decimal")),
-    field("Text2", {3720, 960, 495, 285}, 4, translatable("percent"), translatable("the percent")),
+    captionedBy(field("Text1", {3000, 960, 495, 285}, 3, translatable("decimal"), translatable("the decimal")),
+                "Label3"),
+    captionedBy(field("Text2", {3720, 960, 495, 285}, 4, translatable("percent"), translatable("the percent")),
+                "Label4"),
     label("Label7", "%", {4320, 840, 375, 375}, 5, 13.5),
-    field("Text5", {4680, 960, 615, 285}, 9, translatable("common factor"),
-          translatable("the common factor")),
-    field("Text6", {5520, 960, 615, 285}, 11, translatable("least common multiple"),
-          translatable("the least common multiple")),
+    captionedBy(field("Text5", {4680, 960, 615, 285}, 9, translatable("common factor"),
+                      translatable("the common factor")),
+                "Label9"),
+    captionedBy(field("Text6", {5520, 960, 615, 285}, 11, translatable("least common multiple"),
+                      translatable("the least common multiple")),
+                "Label10"),
 
     // Prime panel
     label("Label13", translatable("Prime or Composite"), {120, 720, 2535, 375}, 15, 9.75),
@@ -120,8 +132,10 @@ constexpr std::array rows{
     field("Text24", {3000, 1560, 975, 285}, 63, translatable("divisor"), translatable("the divisor")),
     label("Label6", translatable("Result"), {2040, 1920, 615, 255}, 66),
     label("Label40", translatable("Remainder"), {3120, 1920, 855, 255}, 67),
-    field("Text3", {1920, 2160, 855, 285}, 60, translatable("quotient"), translatable("the quotient")),
-    field("Text4", {3000, 2160, 975, 285}, 61, translatable("remainder"), translatable("the remainder")),
+    captionedBy(field("Text3", {1920, 2160, 855, 285}, 60, translatable("quotient"), translatable("the quotient")),
+                "Label6"),
+    captionedBy(field("Text4", {3000, 2160, 975, 285}, 61, translatable("remainder"), translatable("the remainder")),
+                "Label40"),
     button("Command3", translatable("Solve"), {2520, 2400, 735, 255}, 64),
 
     // Decimal arithmetic panel
@@ -198,6 +212,28 @@ std::span<const ControlRow> controlTable() { return rows; }
 std::string_view captionOf(const ControlRow& row)
 {
     return row.caption.empty() ? row.caption : tr(row.caption, row.captionContext);
+}
+
+namespace {
+
+bool beginsWith(std::string_view text, std::string_view start)
+{
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    return text.size() >= start.size() &&
+        std::equal(start.begin(), start.end(), text.begin(), [&](char a, char b) { return lower(a) == lower(b); });
+}
+
+} // namespace
+
+std::string spokenNameOf(const ControlRow& row)
+{
+    if (row.spokenName.empty())
+        return {};
+    const std::string_view name = tr(row.spokenName);
+    const ControlRow* label = row.captionedBy.empty() ? nullptr : controlRow(row.captionedBy);
+    if (!label || beginsWith(name, captionOf(*label)))
+        return std::string(name);
+    return fill(tr("{caption}, {name}"), {{"caption", captionOf(*label)}, {"name", name}});
 }
 
 const ControlRow* controlRow(std::string_view name)

@@ -8,6 +8,7 @@
 // client area.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vorantis {
@@ -35,6 +36,7 @@ struct ControlRow {
     std::string_view hint = {}; // clickable labels: what a click does, for a tooltip
     std::string_view messageName = {}; // text fields: what a message calls it, "the divisor"
     std::string_view captionContext = {}; // which of a caption's translations, where it has two
+    std::string_view captionedBy = {}; // text fields: the label over it, whose words its name begins with
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -45,6 +47,11 @@ std::span<const ControlRow> controlTable();
 
 // The row's caption in the language in use.
 std::string_view captionOf(const ControlRow& row);
+
+// What a screen reader calls the control, in the language in use: its spoken name, after the
+// caption of the label over it where the name does not already begin with those words, so
+// that a pupil who says what they see ("LCM") finds it. Empty for a control named by its caption.
+std::string spokenNameOf(const ControlRow& row);
 
 // The row of the control with this name, or nullptr.
 const ControlRow* controlRow(std::string_view name);

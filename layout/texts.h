@@ -14,6 +14,9 @@ inline constexpr std::string_view okCaption = translatable("OK");
 inline constexpr std::string_view menuBarName = translatable("menu bar");
 // Beside a result that a failed click did not reach: it shows what an earlier click left.
 inline constexpr std::string_view staleNote = translatable("left from an earlier click");
+// Beside what a failed click wrote before it stopped: not an answer.
+inline constexpr std::string_view unfinishedNote =
+    translatable("unfinished: the calculation stopped after writing this");
 // After File > Exit, where the front end cannot close itself (a browser's page).
 inline constexpr std::string_view endedNote = translatable("Vorantis has ended.");
 inline constexpr std::string_view startAgainCaption = translatable("Start Again");

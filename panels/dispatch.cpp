@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/dispatch.h"
 
+#include "core/convert.h"
 #include "language/language.h"
 
 #include <algorithm>
@@ -49,35 +50,87 @@ private:
 
 } // namespace
 
+// A result the double range could not hold shows "Infinity": the click says why, as a note.
+std::optional<Message> noteOn(const Click& click)
+{
+    for (const Write& write : click.writes) {
+        const std::optional<Field> field = fieldNamed(write.control);
+        if (!field || *field == Field::Text35 || !isInfinityText(click.after[*field]))
+            continue;
+        const Message::Words name{fieldName(*field)};
+        // The largest double is 1.797… × 10 to the 308th, said in round figures; 1.8E+308 itself
+        // is no double, so its digits and its power are written apart.
+        const auto about = [](double mantissa) {
+            return nested(Message::symbols("{mantissa}E+308", {{"mantissa", Message::Number{mantissa}}}));
+        };
+        if (click.after[*field].starts_with('-'))
+            return Message(translatable("{field} is below the lowest number the calculator holds (about {lowest})"),
+                           {{"field", name}, {"lowest", about(-1.8)}});
+        return Message(translatable("{field} is beyond the largest number the calculator holds (about {largest})"),
+                       {{"field", name}, {"largest", about(1.8)}});
+    }
+    return std::nullopt;
+}
+
 Click runClick(const Procedure& procedure, Form& form)
 {
-    Click click{&procedure, stateOf(form), {}, {}, {}, {}};
+    Click click{&procedure, stateOf(form), {}, {}, {}, {}, {}};
     RecordingForm recording(form, click);
-    const std::string_view panel = tr(procedure.panel);
     try {
         procedure.run(recording);
     } catch (const Failure& failure) {
-        click.failure = fill(tr("{panel}: {message}"), {{"panel", panel}, {"message", failure.what()}});
+        click.failure = failure.message();
         click.kind = failure.kind();
     } catch (const std::exception& unexpected) {
         // Not a failure of the arithmetic but of the program; the user's fields still stand.
-        click.failure = fill(tr("{panel}: something went wrong ({what})"),
-                             {{"panel", panel}, {"what", unexpected.what()}});
+        // The reason is the library's own, in English: it is for whoever mends the program.
+        click.failure = Message(translatable("something went wrong ({what})"),
+                                {{"what", Message::Verbatim{unexpected.what()}}});
     }
     click.after = stateOf(form);
+    if (!click.failed())
+        click.note = noteOn(click);
     return click;
+}
+
+StatusNote statusOf(const Click& click)
+{
+    return {click.procedure->panel, click.failed() ? click.failure : click.note};
+}
+
+std::string StatusNote::said() const
+{
+    if (!message)
+        return {};
+    return fill(tr("{panel}: {message}"), {{"panel", tr(panel)}, {"message", message->said()}});
 }
 
 std::vector<std::string_view> staleResults(const Click& click)
 {
     std::vector<std::string_view> stale;
-    if (click.failure.empty())
+    if (!click.failed())
         return stale;
     for (const std::string_view result : click.procedure->results)
         if (std::none_of(click.writes.begin(), click.writes.end(),
                          [result](const Write& write) { return write.control == result; }))
             stale.push_back(result);
     return stale;
+}
+
+std::vector<std::string_view> unfinishedWrites(const Click& click)
+{
+    std::vector<std::string_view> unfinished;
+    if (!click.failed())
+        return unfinished;
+    const auto isResult = [&click](std::string_view control) {
+        return std::find(click.procedure->results.begin(), click.procedure->results.end(), control) !=
+            click.procedure->results.end();
+    };
+    for (const Write& write : click.writes)
+        if (std::holds_alternative<std::string>(write.value) && (fieldNamed(write.control) || isResult(write.control)) &&
+            std::find(unfinished.begin(), unfinished.end(), write.control) == unfinished.end())
+            unfinished.push_back(write.control);
+    return unfinished;
 }
 
 } // namespace vorantis

@@ -8,6 +8,7 @@
 // explained.
 
 #include "core/failure.h"
+#include "core/message.h"
 #include "panels/form.h"
 #include "panels/procedures.h"
 
@@ -42,16 +43,38 @@ struct Click {
     FormState before;
     FormState after;
     std::vector<Write> writes;
-    std::string failure; // empty when the procedure ran to its end, else "<panel>: <what went wrong>"
+    std::optional<Message> failure; // why the procedure stopped; nothing where it ran to its end
     std::optional<FailureKind> kind; // of a failure of the arithmetic
+    // Of a click that ran to its end: a result beyond the numbers the calculator holds, which
+    // shows as "Infinity" and is no failure.
+    std::optional<Message> note;
+
+    bool failed() const { return failure.has_value(); }
 };
 
 // Runs the procedure to its end, or to its first failure, whose writes stay.
 Click runClick(const Procedure& procedure, Form& form);
 
+// What the status line shows after a click: "<panel>: <why it stopped>", or the note on its
+// result, kept as a value so that it is said again in another language; nothing where there is
+// nothing to say.
+struct StatusNote {
+    std::string_view panel; // English
+    std::optional<Message> message;
+    // In the language in use; empty where there is no message.
+    std::string said() const;
+};
+StatusNote statusOf(const Click& click);
+inline std::string statusLine(const Click& click) { return statusOf(click).said(); }
+
 // The results a failed click did not reach: what they show is left from an earlier click,
 // and a front end marks them so, without changing their text (17 ÷ 0 beside an earlier
 // "-4 remainder 3"). Empty for a click that ran to its end.
 std::vector<std::string_view> staleResults(const Click& click);
+
+// What a failed click did write before it stopped, its operator signs aside: unfinished, as
+// 0 over 2 is when 1/2 ÷ 1/0 stops; a front end marks them so, without changing their text,
+// until the next click or an edit. Empty for a click that ran to its end.
+std::vector<std::string_view> unfinishedWrites(const Click& click);
 
 } // namespace vorantis

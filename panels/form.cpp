@@ -35,7 +35,7 @@ std::optional<Field> fieldNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string_view fieldName(Field field) { return tr(controlRow(controlName(field))->messageName); }
+std::string_view fieldName(Field field) { return controlRow(controlName(field))->messageName; }
 
 double numberIn(const Form& form, Field field) { return TextToDouble(form.text(field), fieldName(field)); }
 
@@ -51,8 +51,8 @@ void requireDenominator(const Form& form, Field denominator)
 {
     if (numberIn(form, denominator) == 0)
         throw Failure(FailureKind::DivisionByZero,
-                      fill(tr("{field} is 0, and a fraction cannot have 0 as its denominator"),
-                           {{"field", fieldName(denominator)}}));
+                      Message(translatable("{field} is 0, and a fraction cannot have 0 as its denominator"),
+                              {{"field", Message::Words{fieldName(denominator)}}}));
 }
 
 } // namespace vorantis

@@ -67,7 +67,8 @@ std::string_view controlName(Label label);
 // The field with this control name, if there is one.
 std::optional<Field> fieldNamed(std::string_view name);
 
-// What a message calls a field, in the words its accessible name uses: "the divisor".
+// What a message calls a field, in English words that the message says in the language in use:
+// "the divisor".
 std::string_view fieldName(Field field);
 
 class Form {

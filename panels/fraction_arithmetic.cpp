@@ -58,7 +58,7 @@ void requireFractions(const Form& form, bool dividing)
     requireDenominator(form, Field::Text32);
     if (dividing && numberIn(form, Field::Text31) == 0)
         throw Failure(FailureKind::DivisionByZero,
-                      tr("the second fraction is 0, and no number can be divided by 0"));
+                      Message(translatable("the second fraction is 0, and no number can be divided by 0")));
 }
 
 // Divides numerator and denominator by their greatest common divisor, found as
@@ -78,7 +78,7 @@ void reduceResult(Form& form)
     const double d = numberIn(form, Field::Text34);
     const double n = numberIn(form, Field::Text33);
     const Variant divisor = Variant::number(checkedDivide(
-        n * d, static_cast<double>(multiple), tr("the least common multiple of the result's terms")));
+        n * d, static_cast<double>(multiple), translatable("the least common multiple of the result's terms")));
 
     form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
     form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));

@@ -16,11 +16,12 @@
 
 namespace vorantis::reduction {
 
-// LCM(whole d, whole n), the numerator read first.
+// LCM(whole d, whole n), the numerator read first. The routine's answer is the same either way
+// round; given the numerator first, a failure names it first, as a pupil reads a fraction.
 inline std::int32_t multipleOfTerms(const Form& form)
 {
     const std::int32_t numerator = wholeIn(form, Field::n);
-    return LCM(wholeIn(form, Field::d), numerator, fieldName(Field::d), fieldName(Field::n));
+    return LCM(numerator, wholeIn(form, Field::d), fieldName(Field::n), fieldName(Field::d));
 }
 
 // 0 over anything else is 0/1, with the whole denominator as the common factor; LCM, which
@@ -49,7 +50,7 @@ inline void writeCommonFactor(Form& form, std::int32_t multiple)
     const double numerator = numberIn(form, Field::n);
     form.setText(Field::Text5,
                  DoubleToText(checkedDivide(checkedMultiply(denominator, numerator), multiple,
-                                            tr("the least common multiple of the terms"))));
+                                            translatable("the least common multiple of the terms"))));
 }
 
 // d <- d / Text5, then n <- n / Text5, each term read before the factor.

@@ -4,7 +4,6 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/integer_routines.h"
-#include "core/quote.h"
 #include "language/language.h"
 
 #include <cmath>
@@ -14,12 +13,14 @@
 namespace vorantis {
 namespace {
 
+Message::Words named(Field field) { return {fieldName(field)}; }
+
 double squareRoot(double value)
 {
     if (value < 0)
         throw Failure(FailureKind::InvalidOperation,
-                      fill(tr("{field} is {number}, and only a number of 0 or more has a square root"),
-                           {{"field", fieldName(Field::Text8)}, {"number", DoubleToText(value)}}));
+                      Message(translatable("{field} is {number}, and only a number of 0 or more has a square root"),
+                              {{"field", named(Field::Text8)}, {"number", Message::Number{value}}}));
     return std::sqrt(value);
 }
 
@@ -27,24 +28,22 @@ double squareRoot(double value)
 // is a result here, and the user is told why any other pair has none.
 double power(double base, double exponent)
 {
-    const std::string baseText = DoubleToText(base);
+    const Message::Number number{base};
     if (base < 0 && std::trunc(exponent) != exponent)
         throw Failure(
             FailureKind::InvalidOperation,
-            fill(tr("{field} is {number}, and a number below 0 has a power only for a whole exponent"),
-                 {{"field", fieldName(Field::Text13)}, {"number", baseText}}));
+            Message(translatable("{field} is {number}, and a number below 0 has a power only for a whole exponent"),
+                    {{"field", named(Field::Text13)}, {"number", number}}));
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
-                      fill(tr("{field} is {number}, and 0 to a power below 0 would divide by 0"),
-                           {{"field", fieldName(Field::Text13)}, {"number", baseText}}));
+                      Message(translatable("{field} is {number}, and 0 to a power below 0 would divide by 0"),
+                              {{"field", named(Field::Text13)}, {"number", number}}));
     const double result = std::pow(base, exponent);
     if (std::isinf(result))
         throw Failure(
             FailureKind::OutOfRange,
-            fill(tr("{field} is {number}, and {number} to the power {exponent} is too large a number"),
-                 {{"field", fieldName(Field::Text13)},
-                  {"number", baseText},
-                  {"exponent", DoubleToText(exponent)}}));
+            Message(translatable("{field} is {number}, and {number} to the power {exponent} is too large a number"),
+                    {{"field", named(Field::Text13)}, {"number", number}, {"exponent", Message::Number{exponent}}}));
     return result;
 }
 
@@ -72,8 +71,8 @@ void Label17_Click(Form& form)
     if (value != std::trunc(value))
         throw Failure(
             FailureKind::InvalidOperation,
-            fill(tr("{field}, {text}, is no whole number, and only a whole number is prime or composite"),
-                 {{"field", fieldName(Field::Text9)}, {"text", quoted(form.text(Field::Text9))}}));
+            Message(translatable("{field}, {text}, is no whole number, and only a whole number is prime or composite"),
+                    {{"field", named(Field::Text9)}, {"text", Message::Typed{form.text(Field::Text9)}}}));
     const std::int32_t number = wholeIn(form, Field::Text9);
     const bool prime = IsPrime(number, fieldName(Field::Text9));
     if (number < 2) {

@@ -13,7 +13,7 @@ void simp_Click(Form& form)
     requireDenominator(form, Field::d);
     if (reduction::reducedZero(form, false))
         return;
-    reduction::writeCommonFactor(form, LCM(denominator, numerator, fieldName(Field::d), fieldName(Field::n)));
+    reduction::writeCommonFactor(form, LCM(numerator, denominator, fieldName(Field::n), fieldName(Field::d)));
     reduction::divideByCommonFactor(form);
     // Read again, the terms are the reduced ones.
     form.setText(Field::Text6, LongToText(reduction::multipleOfTerms(form)));

@@ -12,7 +12,9 @@
     read() { try { return JSON.parse(localStorage.getItem("vorantis.view")) ?? {}; } catch { return {}; } },
     write(view) { try { localStorage.setItem("vorantis.view", JSON.stringify(view)); } catch { /* kept for this visit only */ } },
   };
-  let module, win, built, menuBar, view, stale = [];
+  let module, win, built, menuBar, view;
+  const marked = new Map(); // element -> "stale" or "unfinished"
+  let saidOfClick = ""; // the status line as the last click left it
 
   // How the module reads and writes the page. A result shows from its first character.
   const form = {
@@ -37,21 +39,26 @@
     announcer.textContent = "";
     requestAnimationFrame(() => { announcer.textContent = text; });
   };
+  // What a failed click did not reach shows what an earlier click left, and what it wrote before
+  // it stopped is unfinished: both marked, shown and described, never changed.
+  const notes = { stale: "staleNote", unfinished: "unfinishedNote" };
+  const mark = (element, kind) => {
+    element.classList.add(kind);
+    element.setAttribute("aria-describedby", notes[kind]);
+    marked.set(element, kind);
+  };
   const unmark = (element) => {
-    element.classList.remove("stale");
+    element.classList.remove(...Object.keys(notes));
     element.removeAttribute("aria-describedby");
+    marked.delete(element);
   };
 
   function run(control) {
-    stale.forEach(unmark);
+    [...marked.keys()].forEach(unmark);
     const click = JSON.parse(module.ccall("vorantis_click", "string", ["string"], [control]));
-    status.textContent = status.title = click.failure;
-    // What a failed click did not reach shows what an earlier click left: marked, not changed.
-    stale = click.stale.map(byId);
-    for (const element of stale) {
-      element.classList.add("stale");
-      element.setAttribute("aria-describedby", "staleNote");
-    }
+    status.textContent = status.title = saidOfClick = click.status;
+    click.stale.map(byId).forEach((element) => mark(element, "stale"));
+    click.unfinished.map(byId).forEach((element) => mark(element, "unfinished"));
     const entry = document.createElement("li");
     entry.textContent = click.entry;
     const working = byId(win.workingView.name);
@@ -59,7 +66,7 @@
     while (working.childElementCount > win.workingCapacity)
       working.firstElementChild.remove();
     working.scrollTop = working.scrollHeight;
-    say(click.entry || click.failure);
+    say(click.entry || click.status);
   }
 
   // A value wider than its field, or a caption cut short, shows whole in the tooltip, worked
@@ -186,7 +193,7 @@
     working("clear");
     buildPane();
     status.textContent = "";
-    stale = [];
+    marked.clear();
     const { working: shown, zoom, language } = storage.read();
     view = { working: shown === true, zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0,
       ...(language && { language }) };
@@ -218,6 +225,7 @@
     byId("menubar").setAttribute("aria-label", texts.menuBar);
     byId("surface").setAttribute("aria-label", texts.programName);
     byId("staleNote").textContent = texts.stale;
+    byId("unfinishedNote").textContent = texts.unfinished;
     byId("endedText").textContent = texts.ended;
     byId("startAgain").textContent = texts.startAgain;
     byId("aboutTitle").textContent = texts.programName;
@@ -245,10 +253,13 @@
     menuBar = buildMenuBar(byId("menubar"), win.menus, commands, win.languages, win.language);
   }
 
-  // Says the page again in the language chosen: the fields keep what they hold, a caption a
-  // procedure wrote keeps its number or takes its word in the new language, and the working
-  // keeps its entries as they were written.
+  // Says the page again in the language chosen: the fields keep what they hold, a number in the
+  // new language's decimal mark, a caption a procedure wrote keeps its number or takes its word in
+  // the new language, the status line says its message again, and the working keeps its entries
+  // as they were written.
   function speakIn(code) {
+    const before = win.language;
+    const respelled = (text) => module.ccall("vorantis_respell", "string", ["string", "string"], [text, before]);
     const wordsBefore = new Map(win.captionWords.map(({ english, shown }) => [shown, english]));
     const shown = win.controls.map(({ name }) => byId(name)).map((element) =>
       [element.id, element.tagName === "INPUT" ? element.value : element.textContent, element.hidden]);
@@ -263,12 +274,15 @@
       const element = byId(id), row = rows.get(id);
       element.hidden = hidden;
       if (element.tagName === "INPUT")
-        element.value = text;
+        element.value = respelled(text);
       else if (row.kind !== "line" && text !== captionsBefore.get(id)) // written by a procedure
-        element.textContent = wordsBefore.has(text) ? wordsNow.get(wordsBefore.get(text)) : text;
+        element.textContent = wordsBefore.has(text) ? wordsNow.get(wordsBefore.get(text)) : respelled(text);
     }
-    stale = stale.map(({ id }) => byId(id)).filter(Boolean);
-    stale.forEach((element) => { element.classList.add("stale"); element.setAttribute("aria-describedby", "staleNote"); });
+    const kept = [...marked].map(([element, kind]) => [element.id, kind]);
+    marked.clear();
+    kept.forEach(([id, kind]) => byId(id) && mark(byId(id), kind));
+    if (saidOfClick && status.textContent === saidOfClick) // not since cleared or replaced
+      status.textContent = status.title = saidOfClick = module.ccall("vorantis_status", "string", [], []);
     buildPane();
     makeKeys();
     byId(win.workingView.name).append(...entries);
@@ -281,7 +295,7 @@
     speak(storage.read().language || navigator.languages.join(","));
     document.addEventListener("keydown", tab);
     surface.addEventListener("pointerover", showWhole);
-    surface.addEventListener("input", ({ target }) => stale.includes(target) && unmark(target));
+    surface.addEventListener("input", ({ target }) => marked.has(target) && unmark(target));
     byId("startAgain").addEventListener("click", start);
     addEventListener("resize", layOut);
     offerKeys();

@@ -2,6 +2,7 @@
 // What the page's script calls: the window to lay out, a click on one of its controls, and
 // the working kept of the clicks.
 
+#include "core/convert.h"
 #include "language/language.h"
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
@@ -24,6 +25,13 @@ vorantis::WorkingLog& workingLog()
     return log;
 }
 
+// What the status line says of the last click, kept to be said again in another language.
+vorantis::StatusNote& lastStatus()
+{
+    static vorantis::StatusNote status;
+    return status;
+}
+
 } // namespace
 
 extern "C" {
@@ -44,9 +52,20 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_speak(const char* preferences)
     return vorantis::currentLanguage().code.data(); // a code is a whole literal, ended by its NUL
 }
 
+// A text of the page, typed or written in the language of the code given, as the language in
+// use writes a number: after a change of language every number on the page reads as before.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_respell(const char* text, const char* writtenIn)
+{
+    static std::string respelled;
+    const vorantis::Language* language = vorantis::languageCoded(writtenIn);
+    respelled = language ? vorantis::respelled(text, *language) : std::string(text);
+    return respelled.c_str();
+}
+
 // Runs the click of the control (a control of the table, or "clear" for File > Clear) and
-// gives, as JSON, the line for the status line (empty when the procedure ran to its end), the
-// results it did not reach, and its entry in the working, which it keeps.
+// gives, as JSON, the line for the status line (empty where there is nothing to say), whether
+// the click failed, the results it did not reach, what it wrote before it failed, and its entry
+// in the working, which it keeps.
 EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
 {
     using namespace vorantis;
@@ -57,11 +76,22 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
         return "{}";
     const Click click = runClick(*procedure, form);
     std::string entry = explain(click);
-    answer = json::object({{"failure", json::string(click.failure)},
+    lastStatus() = statusOf(click);
+    answer = json::object({{"status", json::string(lastStatus().said())},
+                           {"failed", json::boolean(click.failed())},
                            {"stale", json::strings(staleResults(click))},
+                           {"unfinished", json::strings(unfinishedWrites(click))},
                            {"entry", json::string(entry)}});
     workingLog().add(std::move(entry));
     return answer.c_str();
+}
+
+// The last click's status line again, in the language in use.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_status()
+{
+    static std::string said;
+    said = lastStatus().said();
+    return said.c_str();
 }
 
 // The working kept: "text" as plain text, "page" as a web page; "clear" empties it.

@@ -60,11 +60,7 @@ void Entry::about(std::string subject, bool opensFirstLine)
 
 std::string Entry::text() const
 {
-    std::string message = m_click.failure;
-    const std::string panel =
-        fill(tr("{panel}: {message}"), {{"panel", tr(m_click.procedure->panel)}, {"message", ""}});
-    if (message.starts_with(panel))
-        message.erase(0, panel.size());
+    const std::string message = m_click.failed() ? m_click.failure->said() : std::string();
     std::string text;
     // A click that stopped says first what it was doing, unless its first line already does.
     const bool subjectOpens =
@@ -135,6 +131,8 @@ std::string shown(std::string_view text)
     const std::string_view number = first == std::string_view::npos
         ? text.substr(0, 0)
         : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    // Beyond this a number is quoted as a message quotes it, its start and end around "…".
+    constexpr std::size_t longestNumber = 24;
     try {
         TextToDouble(number);
     } catch (const Failure& failure) {
@@ -142,7 +140,9 @@ std::string shown(std::string_view text)
         if (failure.kind() != FailureKind::OutOfRange)
             return quoted(text);
     }
-    return std::string(number);
+    if (number.size() > longestNumber)
+        return quoted(number);
+    return respelled(number, currentLanguage());
 }
 
 std::string operand(const std::string& term) { return term.starts_with('-') ? "(" + term + ")" : term; }

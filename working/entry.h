@@ -33,7 +33,7 @@ public:
     std::optional<Visibility> visibilityWritten(Label label) const;
     // The minus sign of the fraction result, as the window shows it, or nothing while it is hidden.
     std::string resultSign() const;
-    bool failed() const { return !m_click.failure.empty(); }
+    bool failed() const { return m_click.failed(); }
 
     // What the click set out to do ("1/2 + 1/3"): it opens the first line of a click that
     // stopped, and of any other where `opensFirstLine` says so.
@@ -66,7 +66,9 @@ std::string sentence(std::string_view pattern,
 // A whole number as the program writes it; exact below 10 to the 15th, as every one said is.
 std::string wholeText(std::int64_t value);
 
-// A number's text without the blanks around it; any other text in quotes, on one line.
+// A number's text without the blanks around it and with the decimal mark of the language in
+// use, whichever mark it was typed with; any other text, and a number too long to read at a
+// glance, in quotes, on one line, short.
 std::string shown(std::string_view text);
 // A shown term, in brackets where it starts with a minus sign: a term after an operation sign.
 std::string operand(const std::string& term);

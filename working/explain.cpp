@@ -57,7 +57,7 @@ Explainer explainerFor(ProcedureId id)
 // click cannot be told step by step.
 std::string writesOf(const Click& click)
 {
-    const auto spokenNameOf = [](std::string_view control) {
+    const auto nameOf = [](std::string_view control) {
         const ControlRow* row = controlRow(control);
         return std::string(row && !row->messageName.empty() ? tr(row->messageName) : control);
     };
@@ -66,7 +66,7 @@ std::string writesOf(const Click& click)
         if (const auto* value = std::get_if<std::string>(&write.value))
             text += (text.empty() ? "" : "; ") +
                 fill(tr("{field} shows {value}"),
-                     {{"field", spokenNameOf(write.control)}, {"value", working::shown(*value)}});
+                     {{"field", nameOf(write.control)}, {"value", working::shown(*value)}});
     return fill(
         tr("{panel}: {message}"),
         {{"panel", tr(click.procedure->panel)}, {"message", text.empty() ? tr("nothing written") : text}});
@@ -85,7 +85,7 @@ std::string explain(const Click& click)
         // A text that supports no step of the working, such as a number typed between two
         // clicks of the same fraction: the entry says what the user read, or what was written.
     }
-    return click.failure.empty() ? writesOf(click) : click.failure;
+    return click.failed() ? statusLine(click) : writesOf(click);
 }
 
 } // namespace vorantis

@@ -42,6 +42,8 @@ def inner(program):
         controls = {n.get_name(): n for n in shown if n.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.LABEL)}
         status = next(n.get_child_at_index(0) for n in shown if n.get_role() == Atspi.Role.STATUS_BAR)
         assert len(texts) == len(fields) == 24 and "" not in fields, f"fields by name: {sorted(fields)}"
+        # A field under a caption is found by the caption's words first.
+        assert {"LCM, common factor", "LCD, least common multiple", "Result, quotient"} <= set(fields), sorted(fields)
 
         def read(node):
             node.clear_cache()
@@ -64,6 +66,14 @@ def inner(program):
         press("divide", {"right operand": "0"}, status, "Add, Subtract, Multiply, and Divide: the right operand "
               "is 0, and no number can be divided by 0")
         assert read(fields["result"]) == "12", f"a failed division wrote {read(fields['result'])!r}"
+        # 1/2 ÷ 1/0 stops with 0 over 2 written: said to be unfinished, never the answer.
+        press("divide fractions", {"numerator of the first fraction": "1", "denominator of the first fraction": "2",
+                                   "numerator of the second fraction": "1", "denominator of the second fraction": "0"})
+        def described(node):
+            node.clear_cache()
+            return node.get_description()
+        for term in ("numerator of the result", "denominator of the result"):
+            assert wait_for(lambda: described(fields[term]).startswith("unfinished"), 5), described(fields[term])
         return 0
     finally:
         app.kill()

@@ -88,7 +88,7 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
         if (!rule.starts_with("*="))
             more = static_cast<bool>(words >> rule);
     }
-    for (; click.failure.empty() && more; more = static_cast<bool>(words >> rule))
+    for (; !click.failed() && more; more = static_cast<bool>(words >> rule))
         if (!rule.ends_with('?') && !rule.starts_with("*="))
             return "finished without " + rule;
     return {};
@@ -109,13 +109,13 @@ std::string clickProblem(const Procedure& procedure, MemoryForm& form)
     setStepLimit(1);
     const Click click = runClick(procedure, form);
     setStepLimit(0);
-    if (!click.failure.empty() && (!click.kind || click.failure.ends_with(": ")))
-        return "failed with \"" + click.failure + "\"";
+    if (click.failed() && (!click.kind || click.failure->said().empty()))
+        return "failed with \"" + statusLine(click) + "\"";
     // Its working is written for every click, whatever the fields held; a throw would end the run.
     if (explain(click).empty())
         return "has no working";
     const std::string problem = writeProblem(click, form);
-    if (!problem.empty() || !click.failure.empty() || procedure.control != "Label17")
+    if (!problem.empty() || click.failed() || procedure.control != "Label17")
         return problem;
     const long long n = TextToLong(form.text(Field::Text9)); // the verdict, against trial division
     bool prime = n >= 2;

@@ -2,6 +2,8 @@
 // Where the view settings are kept, whatever the environment says, and a file that cannot be
 // written.
 
+#include "app/qt_text.h"
+#include "language/language.h"
 #include "tests/gui/environment.h"
 #include "tests/gui/window_fixture.h"
 
@@ -54,8 +56,8 @@ TEST_F(Window, ASettingsFileThatCannotBeWrittenIsSaidOnce)
     qputenv("XDG_CONFIG_HOME", notAFolder.fileName().toUtf8());
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(),
-              "The view settings cannot be saved: " + notAFolder.fileName() +
-                  "/vorantis/vorantis.conf: " + std::strerror(ENOTDIR));
+              "The view settings cannot be saved: " + notAFolder.fileName() + "/vorantis/vorantis.conf: " +
+                  toQString(tr("that folder is not there")));
     click("clear21"); // clears the status line
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(), "");

@@ -149,9 +149,25 @@ TEST_F(Window, AResultLeftFromAnEarlierClickIsMarkedBesideAFailure)
 
 // Every caption with a word in it fits its place, in every language and at every zoom: a
 // heading within its rectangle as it wraps, a button's on its one line, and each word a
-// clickable label can show (its caption, a verdict) on the label's one line.
+// clickable label can show (its caption, a verdict) on the label's one line; and a label's words
+// run into no field or button beside it, which lie above labels and would hide them.
 TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
 {
+    // Where a control is drawn above the labels: a field's or a button's box, a clickable
+    // label's caption; nowhere for a label that only displays.
+    const auto drawnArea = [this](const ControlRow& row) {
+        QWidget* widget = control(toQString(row.name));
+        if (row.kind == ControlKind::TextField || row.kind == ControlKind::Button)
+            return widget->geometry();
+        if (row.kind != ControlKind::Label || !procedureFor(row.name))
+            return QRect();
+        const QString shown = qobject_cast<QLabel*>(widget)->text();
+        return QRect(widget->pos(), QSize(widget->fontMetrics().horizontalAdvance(shown), widget->fontMetrics().height()));
+    };
+    const auto unseen = unseenControls();
+    const auto seen = [&](const ControlRow& row) {
+        return std::find(unseen.begin(), unseen.end(), row.name) == unseen.end() && !row.startsHidden;
+    };
     for (const Language& language : languages()) {
         speak(toQString(language.code));
         SCOPED_TRACE(language.code.data());
@@ -160,9 +176,7 @@ TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
             for (const ControlRow& row : controlTable()) {
                 QWidget* widget = control(toQString(row.name));
                 const QString caption = toQString(captionOf(row));
-                const auto unseen = unseenControls();
-                if (!caption.contains(QRegularExpression("\\w")) || caption.contains('_') ||
-                    std::find(unseen.begin(), unseen.end(), row.name) != unseen.end())
+                if (!caption.contains(QRegularExpression("\\w")) || caption.contains('_') || !seen(row))
                     continue;
                 const QFontMetrics metrics(widget->font());
                 QStringList words{caption};
@@ -183,6 +197,17 @@ TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
                                         (large || needed.height() <= widget->height())))
                         << row.name << " \"" << word.toStdString() << "\" at " << zoom << ": " << needed.width()
                         << " × " << needed.height() << " in " << widget->width() << " × " << widget->height();
+                    if (row.kind != ControlKind::Label)
+                        continue;
+                    // Rectangles of the table that touch share a pixel, scaled by the zoom; the
+                    // line's leading lies there, not its letters.
+                    const int touching = (zoom + 99) / 100;
+                    const QRect drawn =
+                        needed.translated(widget->pos()).adjusted(touching, touching, -touching, -touching);
+                    for (const ControlRow& other : controlTable())
+                        EXPECT_FALSE(&other != &row && seen(other) && drawn.intersects(drawnArea(other)))
+                            << row.name << " \"" << word.toStdString() << "\" runs into " << other.name << " at "
+                            << zoom;
                 }
             }
         }

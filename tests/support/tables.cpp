@@ -73,9 +73,9 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
     const Click click = runClick(*procedureFor(control), form);
     ClickOutcome outcome;
     if (click.kind)
-        outcome.failure = std::string(kindName(*click.kind)) + ": " +
-            click.failure.substr(
-                fill(tr("{panel}: {message}"), {{"panel", tr(click.procedure->panel)}, {"message", ""}}).size());
+        outcome.failure = std::string(kindName(*click.kind)) + ": " + click.failure->said();
+    else if (click.note)
+        outcome.failure = "Note: " + click.note->said();
     for (const Write& write : click.writes) {
         outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(write.control) + "=";
         for (const char c : valueOf(write)) // as the table writes a value
@@ -87,6 +87,8 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
     }
     for (const std::string_view result : staleResults(click))
         outcome.stale += (outcome.stale.empty() ? "" : " ") + std::string(result);
+    for (const std::string_view written : unfinishedWrites(click))
+        outcome.unfinished += (outcome.unfinished.empty() ? "" : " ") + std::string(written);
     return outcome;
 }
 

@@ -19,6 +19,10 @@ struct TableRow {
     std::vector<std::string> columns; // trimmed; as many as the row has, at least `width`
 };
 
+// A typed column that types nothing: the fields as the row before left them, after a change of
+// language between the two rows.
+inline constexpr std::string_view keptFields = "(kept)";
+
 // The rows of the table of that name in tests/, each with at least `width` columns.
 std::vector<TableRow> tableRows(const std::string& name, std::size_t width);
 std::string unescaped(const std::string& text);
@@ -38,8 +42,9 @@ struct SpeakingIn {
 // What one click did, as the behaviour table writes it.
 struct ClickOutcome {
     std::string writes; // "Label36=/ Text22=3.5"
-    std::string failure; // "DivisionByZero: <the message>", or empty
+    std::string failure; // "DivisionByZero: <the message>", "Note: <the note>", or empty
     std::string stale; // the results a failed click left from before: "Text3 Text4"
+    std::string unfinished; // what a failed click wrote before it stopped: "Text33 Text34"
 };
 
 ClickOutcome clickOn(std::string_view control, MemoryForm& form);

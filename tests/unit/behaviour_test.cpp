@@ -30,6 +30,9 @@ TEST(Behaviour, EveryClickWritesInOrderAndStopsWhereItsRowSays)
         if (row.columns.size() > 4) {
             EXPECT_EQ(outcome.stale, row.columns[4]);
         }
+        if (row.columns.size() > 5) {
+            EXPECT_EQ(outcome.unfinished, row.columns[5]);
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 // window as well: a control left out of the panels, or in two, would be missing from the page,
 // or there twice.
 
+#include "language/language.h"
 #include "layout/control_table.h"
 #include "layout/panels.h"
+#include "layout/window.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,42 @@ TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
         if (!row.enterRuns.empty())
             runs += std::string(row.name) + " runs " + std::string(row.enterRuns) + "; ";
     EXPECT_EQ(runs, "Text9 runs Label17; Text8 runs Label12; ");
+}
+
+// Alt and a letter opens a menu, and a letter in it runs a command: two entries with one letter
+// would leave one of them out of reach of the keyboard (Dutch "&Uitwerking" beside "&Uitzoomen").
+TEST(Menus, GiveEveryEntryALetterOfItsOwnInEveryLanguage)
+{
+    // The character after '&', as its UTF-8 bytes, a Latin capital as its small letter.
+    const auto letterOf = [](std::string_view caption) {
+        const std::size_t mark = caption.find('&');
+        if (mark == std::string_view::npos || mark + 1 == caption.size())
+            return std::string();
+        std::size_t length = 1;
+        while (mark + 1 + length < caption.size() && (caption[mark + 1 + length] & 0xc0) == 0x80)
+            ++length;
+        std::string letter(caption.substr(mark + 1, length));
+        if (letter == "Ü" || letter == "Ö" || letter == "Ä" || letter == "À" || letter == "É")
+            letter = letter == "Ü" ? "ü" : letter == "Ö" ? "ö" : letter == "Ä" ? "ä" : letter == "À" ? "à" : "é";
+        else if (length == 1)
+            letter[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
+        return letter;
+    };
+    for (const Language& language : languages()) {
+        std::map<std::string, std::string> bar;
+        for (const Menu& menu : menus()) {
+            const std::string_view caption = trIn(language, menu.caption);
+            EXPECT_TRUE(bar.emplace(letterOf(caption), caption).second)
+                << language.code << ": " << caption << " and " << bar[letterOf(caption)];
+            std::map<std::string, std::string> entries;
+            for (const MenuCommand& command : menu.commands) {
+                const std::string_view entry = trIn(language, command.caption);
+                EXPECT_TRUE(entries.emplace(letterOf(entry), entry).second)
+                    << language.code << ": " << entry << " and " << entries[letterOf(entry)];
+            }
+            EXPECT_EQ(entries.count(""), 0u) << language.code << ": an entry without a letter";
+        }
+    }
 }
 
 } // namespace

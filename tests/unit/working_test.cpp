@@ -118,9 +118,8 @@ TEST_P(Working, EndsWithWhatTheWindowShows)
             if (!inPanel(control, GetParam()))
                 continue;
             const Click click = clicked(control, typed, form);
-            const std::string entry = explain(click), failure = click.failure;
-            const std::string end =
-                failure.empty() ? shownBy(pattern, form) : failure.substr(failure.find(": ") + 2);
+            const std::string entry = explain(click);
+            const std::string end = click.failed() ? click.failure->said() : shownBy(pattern, form);
             // A pattern that ends a line may stand at the end of any line.
             ASSERT_TRUE(entry.starts_with(end) || entry.ends_with(end) ||
                         (end.ends_with('\n') && entry.find(end) != std::string::npos))
