@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/quote.h"
 
+#include "language/language.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -79,7 +81,7 @@ std::string_view markFor(char32_t c)
 std::string quoted(std::string_view text)
 {
     const std::vector<Character> characters = charactersOf(text);
-    std::string shown = "\"";
+    std::string shown;
     for (std::size_t i = 0; i < characters.size(); ++i) {
         if (characters.size() > longest && i == kept) {
             shown += "…";
@@ -88,7 +90,8 @@ std::string quoted(std::string_view text)
         const std::string_view mark = markFor(characters[i].code);
         shown += mark.empty() ? std::string_view(characters[i].bytes) : mark;
     }
-    return shown + "\"";
+    // TRANSLATORS: how a message quotes what the user typed, with the language's own marks.
+    return fill(tr("\"{text}\""), {{"text", shown}});
 }
 
 } // namespace vorantis
