@@ -138,6 +138,9 @@ try:
             speaking = language
             marks = script("return document.getElementById('keys').textContent")  # every one but English: a comma
             check(marks == ("-.e" if language == "en" else "-,e"), f"languages.table line {number}: keys {marks!r}")
+            named = script("""return [["Text5", "Label9"], ["Text6", "Label10"], ["Text3", "Label6"]].map(([f, l]) =>
+                [document.getElementById(f).ariaLabel, document.getElementById(l).textContent])""")
+            check(all(name.lower().startswith(caption.lower()) for name, caption in named), f"{language}: names {named}")
         check(script("return document.documentElement.lang") == language, f"languages.table line {number}: lang")
         if typed != "(kept)":  # else the row before's numbers, said again in this language
             type_in(typed)
