@@ -2,6 +2,7 @@
 #include "app/working_pane.h"
 
 #include "app/qt_text.h"
+#include "app/working_view.h"
 #include "language/language.h"
 #include "layout/window.h"
 #include "working/log.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -21,19 +21,6 @@
 #include <functional>
 
 namespace vorantis {
-namespace {
-
-// An entry is one paragraph of the view, its lines kept apart by line separators and an empty
-// line after it, so that the view's paragraph limit is the log's entry limit.
-QString paragraphOf(const std::string& entry)
-{
-    return QString::fromStdString(entry)
-               .replace('\n', QChar::LineSeparator)
-               .replace(QChar::ParagraphSeparator, QChar::LineSeparator) +
-        QChar::LineSeparator;
-}
-
-} // namespace
 
 WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_log(log)
 {
@@ -53,13 +40,9 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
     }
     commands->addStretch();
 
-    m_view = new QPlainTextEdit(this);
+    m_view = new WorkingView(this);
     m_view->setObjectName(toQString(workingView.name));
     m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
-    m_view->setReadOnly(true);
-    m_view->setMaximumBlockCount(int(WorkingLog::capacity));
-    for (const std::string& entry : m_log.entries())
-        append(entry);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -70,19 +53,19 @@ WorkingPane::WorkingPane(WorkingLog& log, QWidget* parent) : QWidget(parent), m_
 
 void WorkingPane::showNewest()
 {
-    append(m_log.entries().back());
+    m_view->append(m_log.entries().back());
     m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
 }
 
-void WorkingPane::append(const std::string& entry) { m_view->appendPlainText(paragraphOf(entry)); }
-
 void WorkingPane::setZoom(int percent)
 {
-    QFont font = this->font();
+    QFont font(toQString(fontFamily));
     font.setPointSizeF(workingPanePoints * percent / 100);
     setFont(font);
-    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() +
-                           8);
+    m_view->document()->setDefaultFont(font);
+    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() + 8);
+    // The drawn fractions are measured in the font: the entries are laid out anew in it.
+    m_view->showAll(m_log.entries());
 }
 
 void WorkingPane::saveAs()
@@ -110,6 +93,7 @@ void WorkingPane::retranslate()
     for (const PaneControl& command : workingPaneCommands())
         findChild<QPushButton*>(toQString(command.name))->setText(toQString(vorantis::tr(command.caption)));
     m_view->setAccessibleName(toQString(vorantis::tr(workingView.caption)));
+    m_view->showAll(m_log.entries()); // said again in the language now in use
 }
 
 void WorkingPane::clearAll()

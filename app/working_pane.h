@@ -8,11 +8,15 @@
 #include <optional>
 #include <string>
 
-class QPlainTextEdit;
+
 
 namespace vorantis {
 
 class WorkingLog;
+class WorkingView;
+namespace working {
+struct Entry;
+}
 
 // The working of every click, newest at the bottom, under a row of three commands: Copy All
 // puts it on the clipboard, Save As… writes it as plain text or a web page, Clear empties it.
@@ -35,12 +39,11 @@ signals:
     void saved(const std::optional<FileTrouble>& trouble);
 
 private:
-    void append(const std::string& entry);
     void saveAs();
     void clearAll();
 
     WorkingLog& m_log;
-    QPlainTextEdit* m_view;
+    WorkingView* m_view;
 };
 
 } // namespace vorantis

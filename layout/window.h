@@ -23,8 +23,9 @@ inline constexpr std::string_view fontFamily = "Liberation Sans";
 inline constexpr double controlPoints = 7;
 // The status line's, a little larger: the longest message still fits on its line.
 inline constexpr double statusLinePoints = 8;
-inline constexpr double workingPanePoints = 8;
-inline constexpr int workingPaneLines = 8; // of entries on view
+// The working's, larger than the panels': a pupil reads it as a page of an exercise book.
+inline constexpr double workingPanePoints = 10;
+inline constexpr int workingPaneLines = 10; // of entries on view
 // The drawn lines' pen, in pixels at 100 %.
 inline constexpr int linePenPixels = 3;
 

@@ -60,7 +60,7 @@
     click.stale.map(byId).forEach((element) => mark(element, "stale"));
     click.unfinished.map(byId).forEach((element) => mark(element, "unfinished"));
     const entry = document.createElement("li");
-    entry.textContent = click.entry;
+    entry.innerHTML = click.entryPage; // the module's own HTML and MathML, every text in it escaped
     const working = byId(win.workingView.name);
     working.append(entry);
     while (working.childElementCount > win.workingCapacity)

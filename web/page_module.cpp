@@ -11,6 +11,8 @@
 #include "web/window_json.h"
 #include "working/explain.h"
 #include "working/log.h"
+#include "working/mathml.h"
+#include "working/plain_text.h"
 
 #include <emscripten/emscripten.h>
 
@@ -75,13 +77,14 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
     if (!procedure)
         return "{}";
     const Click click = runClick(*procedure, form);
-    std::string entry = explain(click);
+    working::Entry entry = explain(click);
     lastStatus() = statusOf(click);
     answer = json::object({{"status", json::string(lastStatus().said())},
                            {"failed", json::boolean(click.failed())},
                            {"stale", json::strings(staleResults(click))},
                            {"unfinished", json::strings(unfinishedWrites(click))},
-                           {"entry", json::string(entry)}});
+                           {"entry", json::string(working::plainText(entry))},
+                           {"entryPage", json::string(working::html(entry))}});
     workingLog().add(std::move(entry));
     return answer.c_str();
 }

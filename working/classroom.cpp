@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working/classroom.h"
 
-#include "working/entry.h"
+#include "language/language.h"
+#include "working/seen.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace vorantis::working {
@@ -13,131 +13,138 @@ namespace {
 // Multiples are listed while both lists stay short and the multiple small, as in a lesson.
 constexpr std::size_t longestList = 6;
 constexpr std::int64_t largestListed = 100;
-// Above this a pupil finds the common factor by Euclid's steps rather than by factors.
+// Above this a pupil finds the common factor by Euclid's remainders rather than by factors.
 constexpr std::int64_t largestFactored = 1000;
 
-std::string superscript(std::size_t power)
+Math multiples(const std::vector<std::int64_t>& values)
 {
-    static const std::array<const char*, 10> digits{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    const std::string text = std::to_string(power);
-    std::string raised;
-    for (const char digit : text)
-        raised += digits[std::size_t(digit - '0')];
-    return raised;
+    std::vector<Math> items;
+    for (const std::int64_t value : values)
+        items.push_back(term(value));
+    return list(std::move(items));
 }
 
-std::string multiplesText(const std::vector<std::int64_t>& multiples)
+// How the multiple of two sizes other than 0 is found, or nothing where a pupil's is not it.
+std::optional<Step> howMultipleFound(std::int64_t a, std::int64_t b, std::int64_t multiple, bool denominator)
 {
-    std::string text;
-    for (const std::int64_t multiple : multiples)
-        text += (text.empty() ? "" : ", ") + wholeText(multiple);
-    return text;
+    const Factors powers = highestPowers(primeFactors(a), primeFactors(b));
+    if (a == 0 || b == 0 || productOf(powers) != multiple)
+        return std::nullopt;
+    const std::initializer_list<std::pair<std::string_view, Math>> values{
+        {"multiple", term(multiple)}, {"smaller", term(std::min(a, b))}, {"a", term(a)}, {"b", term(b)}};
+    if (multiple == std::max(a, b))
+        return denominator ? said(translatable("the common denominator is {multiple}, a multiple of {smaller}"), values)
+                           : said(translatable("the least common multiple of {a} and {b} is {multiple}, a "
+                                               "multiple of {smaller}"),
+                                  values);
+    if (const auto lists = multiple <= largestListed ? multiplesUntilCommon(a, b, longestList) : std::nullopt) {
+        const std::initializer_list<std::pair<std::string_view, Math>> listed{
+            {"multiple", term(multiple)}, {"a", term(a)}, {"b", term(b)},
+            {"first", multiples(lists->first)}, {"second", multiples(lists->second)}};
+        return denominator ? said(translatable("the common denominator is {multiple}: multiples of {a}: {first}; "
+                                               "of {b}: {second}"),
+                                  listed)
+                           : said(translatable("the least common multiple of {a} and {b} is {multiple}: multiples "
+                                               "of {a}: {first}; of {b}: {second}"),
+                                  listed);
+    }
+    const std::initializer_list<std::pair<std::string_view, Math>> factors{
+        {"multiple", relation(term(multiple), "=", primeProduct(powers))}, {"a", factored(a)}, {"b", factored(b)}};
+    return denominator ? said(translatable("the common denominator is {multiple}, each prime at its highest "
+                                           "power in {a} and {b}"),
+                              factors)
+                       : said(translatable("the least common multiple is {multiple}, each prime at its highest "
+                                           "power in {a} and {b}"),
+                              factors);
 }
 
 } // namespace
 
-std::string productText(const Factors& factors)
+Math primeProduct(const Factors& factors)
 {
-    std::string text;
+    std::vector<Math> parts;
     for (auto run = factors.begin(); run != factors.end();) {
         const auto end = std::find_if(run, factors.end(), [&](std::int64_t f) { return f != *run; });
-        const auto power = static_cast<std::size_t>(end - run);
-        for (std::size_t i = 0; i < (power < 4 ? power : 1); ++i)
-            text += (text.empty() ? "" : " × ") + wholeText(*run) + (power < 4 ? "" : superscript(power));
+        if (!parts.empty())
+            parts.push_back(sign("×"));
+        const auto times = end - run;
+        parts.push_back(times > 1 ? power(term(*run), term(std::int64_t{times})) : term(*run));
         run = end;
     }
-    return text;
+    return parts.size() == 1 ? parts.front() : row(std::move(parts));
 }
 
-std::string factored(std::int64_t number)
+Math factored(std::int64_t number)
 {
     const Factors factors = primeFactors(number);
     if (factors.size() < 2)
-        return wholeText(number);
-    return wholeText(number) + " = " + (number < 0 ? "-" : "") + productText(factors);
+        return term(number);
+    const Math product = number < 0 ? row({sign("−"), primeProduct(factors)}) : primeProduct(factors);
+    return relation(term(number), "=", product);
 }
 
-std::string listed(const std::vector<std::string>& items, std::string_view lastJoin)
+Step commonDenominatorStep(std::int64_t first, std::int64_t second, std::int64_t common)
 {
-    // "2, 3, 5 or 7": the last join is the language's ("or", "oder"), the others a comma.
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " " + std::string(lastJoin) + " " : ", ") + items[i];
-    return text;
+    if (auto how = howMultipleFound(std::llabs(first), std::llabs(second), common, true))
+        return *how;
+    return said(translatable("the calculator's common denominator is {multiple}"), {{"multiple", term(common)}});
 }
 
-std::string multipleFound(std::int64_t first, std::int64_t second, std::int64_t multiple, bool factorsSaid)
+Step multipleStep(std::int64_t first, std::int64_t second, std::int64_t multiple)
 {
-    const std::int64_t a = std::llabs(first), b = std::llabs(second);
-    const Factors powers = highestPowers(primeFactors(a), primeFactors(b));
-    if (a == 0 || b == 0 || productOf(powers) != multiple)
-        return "";
-    if (a == b)
-        return sentence("the two numbers are the same", {});
-    if (multiple == std::max(a, b))
-        return sentence("{larger} is itself a multiple of {smaller}",
-                        {{"larger", wholeText(std::max(a, b))}, {"smaller", wholeText(std::min(a, b))}});
-    const auto lists = multiple <= largestListed ? multiplesUntilCommon(a, b, longestList) : std::nullopt;
-    if (lists)
-        return sentence(
-            "multiples of {a}: {first}; multiples of {b}: {second}; the first in both is {multiple}",
-            {{"a", wholeText(a)},
-             {"b", wholeText(b)},
-             {"first", multiplesText(lists->first)},
-             {"second", multiplesText(lists->second)},
-             {"multiple", wholeText(multiple)}});
-    if (factorsSaid)
-        return sentence("each prime at its highest power gives {product} = {multiple}",
-                        {{"product", productText(powers)}, {"multiple", wholeText(multiple)}});
-    return sentence("from {first} and {second}, each prime at its highest power gives {product} = {multiple}",
-                    {{"first", factored(first)},
-                     {"second", factored(second)},
-                     {"product", productText(powers)},
-                     {"multiple", wholeText(multiple)}});
+    // Beside 1 the multiple is the other number, which needs no finding.
+    if (auto how = first > 1 && second > 1 ? howMultipleFound(first, second, multiple, false) : std::nullopt)
+        return *how;
+    const std::initializer_list<std::pair<std::string_view, Math>> values{
+        {"a", term(first)}, {"b", term(second)}, {"multiple", term(multiple)}};
+    if (first == 1 || second == 1)
+        return said(translatable("the least common multiple of {a} and {b} is {multiple}"), values);
+    return said(translatable("the least common multiple the calculator finds for {a} and {b} is {multiple}"), values);
 }
 
-CommonFactor commonFactor(std::int64_t first, std::int64_t second, const std::string& fraction)
+CommonFactor commonFactor(std::int64_t numerator, std::int64_t denominator, const Math& lowest)
 {
-    if (std::llabs(first) <= largestFactored && std::llabs(second) <= largestFactored) {
-        const Factors shared = sharedFactors(primeFactors(first), primeFactors(second));
+    const std::int64_t a = std::llabs(numerator), b = std::llabs(denominator);
+    // Over 1 or with 1 on top a fraction is in lowest terms, and 0 has no greatest factor.
+    if (a <= 1 || b <= 1)
+        return {a == 0 || b == 0 ? 0 : 1, false, std::nullopt};
+    const std::initializer_list<std::pair<std::string_view, Math>> pair{{"a", term(numerator)},
+                                                                        {"b", term(denominator)}};
+    if (a % b == 0 || b % a == 0) {
+        const std::int64_t smaller = std::min(a, b);
+        return {smaller, false,
+                said(translatable("{smaller} divides {larger}, so it is their greatest common factor"),
+                     {{"smaller", term(smaller)}, {"larger", term(std::max(a, b))}})};
+    }
+    if (a <= largestFactored && b <= largestFactored) {
+        const Factors shared = sharedFactors(primeFactors(a), primeFactors(b));
         const std::int64_t factor = productOf(shared);
         if (shared.empty())
-            return {
-                factor, true,
-                sentence("{first} and {second} share no prime factor, so {fraction} is in lowest terms",
-                         {{"first", factored(first)}, {"second", factored(second)}, {"fraction", fraction}})};
+            return {1, true,
+                    said(translatable("{a} and {b} share no prime factor, so {fraction} is in lowest terms"),
+                         {{"a", factored(numerator)}, {"b", factored(denominator)}, {"fraction", lowest}})};
         return {factor, true,
-                sentence("{first} and {second} share {shared}, so their greatest common factor is {factor}",
-                         {{"first", factored(first)},
-                          {"second", factored(second)},
-                          {"shared", productText(shared)},
-                          {"factor", wholeText(factor)}})};
+                said(translatable("{a} and {b} share {shared}, so their greatest common factor is {factor}"),
+                     {{"a", factored(numerator)},
+                      {"b", factored(denominator)},
+                      {"shared", primeProduct(shared)},
+                      {"factor", term(factor)}})};
     }
-    const std::vector<EuclidStep> divisions = euclidSteps(first, second);
-    std::string steps;
-    std::int64_t factor = 0; // the last divisor
-    for (const EuclidStep& step : divisions) {
-        factor = step.divisor;
-        steps += (steps.empty() ? "" : ", ") +
-            sentence("{dividend} = {quotient} × {divisor} + {remainder}",
-                     {{"dividend", wholeText(step.dividend)},
-                      {"quotient", wholeText(step.quotient)},
-                      {"divisor", wholeText(step.divisor)},
-                      {"remainder", wholeText(step.remainder)}});
-    }
-    const std::initializer_list<std::pair<std::string_view, std::string>> values{
-        {"steps", steps},
-        {"first", wholeText(first)},
-        {"second", wholeText(second)},
-        {"factor", wholeText(factor)},
-        {"fraction", fraction}};
+    // The remainders alone, each that of the two before it: the last before 0 is the factor.
+    const std::vector<EuclidStep> divisions = euclidSteps(a, b);
+    std::vector<std::int64_t> remainders{divisions.front().dividend, divisions.front().divisor};
+    for (const EuclidStep& step : divisions)
+        remainders.push_back(step.remainder);
+    const std::int64_t factor = divisions.back().divisor;
+    const std::initializer_list<std::pair<std::string_view, Math>> values{
+        {"remainders", multiples(remainders)}, {"factor", term(factor)}, {"fraction", lowest}};
     return {factor, false,
-            factor == 1 ? sentence("by Euclid's steps, {steps}, the greatest common factor of {first} and "
-                                   "{second} is 1, so {fraction} is in lowest terms",
-                                   values)
-                        : sentence("by Euclid's steps, {steps}, the greatest common factor of {first} and "
-                                   "{second} is {factor}",
-                                   values)};
+            factor == 1 ? said(translatable("by Euclid's remainders {remainders}, the greatest common factor is 1, "
+                                            "so {fraction} is in lowest terms"),
+                               values)
+                        : said(translatable("by Euclid's remainders {remainders}, the greatest common factor is "
+                                            "{factor}"),
+                               values)};
 }
 
 } // namespace vorantis::working

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working/explain.h"
 
+#include "core/failure.h"
 #include "language/language.h"
 #include "layout/control_table.h"
 #include "working/explainers.h"
 
-#include <exception>
-#include <string>
 #include <variant>
 
 namespace vorantis {
 namespace {
 
 using working::Entry;
-using Explainer = void (*)(Entry&);
+using working::Seen;
+using Explainer = void (*)(const Seen&, Entry&);
 
 // No default: a procedure left out here is a switch that does not build.
 Explainer explainerFor(ProcedureId id)
@@ -55,37 +55,39 @@ Explainer explainerFor(ProcedureId id)
 
 // What the click wrote, in the words its fields are named by: said where the working of a
 // click cannot be told step by step.
-std::string writesOf(const Click& click)
+void sayWrites(const Click& click, Entry& entry)
 {
-    const auto nameOf = [](std::string_view control) {
-        const ControlRow* row = controlRow(control);
-        return std::string(row && !row->messageName.empty() ? tr(row->messageName) : control);
-    };
-    std::string text;
+    entry.heading = {click.procedure->panel, {}, 1, {}};
+    entry.steps.clear();
+    entry.result.reset();
+    entry.afterword.reset();
     for (const Write& write : click.writes)
-        if (const auto* value = std::get_if<std::string>(&write.value))
-            text += (text.empty() ? "" : "; ") +
-                fill(tr("{field} shows {value}"),
-                     {{"field", nameOf(write.control)}, {"value", working::shown(*value)}});
-    return fill(
-        tr("{panel}: {message}"),
-        {{"panel", tr(click.procedure->panel)}, {"message", text.empty() ? tr("nothing written") : text}});
+        if (const auto* value = std::get_if<std::string>(&write.value)) {
+            const ControlRow* row = controlRow(write.control);
+            entry.steps.push_back(working::said(
+                translatable("{field} shows {value}"),
+                {{"field", working::words(row && !row->messageName.empty() ? row->messageName : write.control)},
+                 {"value", working::term(*value)}}));
+        }
+    if (entry.steps.empty() && !click.failed())
+        entry.steps.push_back(working::said(translatable("nothing written"), {}));
 }
 
 } // namespace
 
-std::string explain(const Click& click)
+working::Entry explain(const Click& click)
 {
+    Entry entry;
+    entry.language = &currentLanguage();
+    entry.failure = click.failure;
     try {
-        Entry entry(click);
-        explainerFor(click.procedure->id)(entry);
-        if (std::string text = entry.text(); !text.empty())
-            return text;
-    } catch (const std::exception&) {
+        explainerFor(click.procedure->id)(Seen(click), entry);
+    } catch (const Failure&) {
         // A text that supports no step of the working, such as a number typed between two
-        // clicks of the same fraction: the entry says what the user read, or what was written.
+        // clicks of the same fraction: the entry says what was written.
+        sayWrites(click, entry);
     }
-    return click.failed() ? statusLine(click) : writesOf(click);
+    return entry;
 }
 
 } // namespace vorantis

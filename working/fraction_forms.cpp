@@ -2,6 +2,8 @@
 #include "working/fraction_forms.h"
 
 #include "core/convert.h"
+#include "language/language.h"
+#include "working/seen.h"
 
 #include <cstdlib>
 
@@ -16,27 +18,11 @@ bool writable(const Ratio& ratio)
     return std::llabs(ratio.numerator) <= largestExact && std::llabs(ratio.denominator) <= largestExact;
 }
 
-std::string textOf(const Ratio& ratio)
+// A fraction as a pupil writes it: the minus sign before it, never in the denominator.
+Math usualFraction(const Ratio& ratio)
 {
-    return fraction(wholeText(ratio.numerator), wholeText(ratio.denominator));
-}
-
-// The exact value beside the window's fraction, and why they differ.
-void addExact(Entry& entry, const ExactValue& exact, const Ratio& lowest, const std::string& shownFraction)
-{
-    const bool reduced =
-        exact.value->numerator == lowest.numerator && exact.value->denominator == lowest.denominator;
-    const std::initializer_list<std::pair<std::string_view, std::string>> values{
-        {"typed", exact.typed},
-        {"exact", reduced ? textOf(lowest) : textOf(*exact.value) + " = " + textOf(lowest)},
-        {"shown", shownFraction}};
-    entry.add(exact.overHundred
-                  ? sentence("exactly, {typed} = {exact}; the calculator's {shown} differs because "
-                             "it always builds the fraction over 100",
-                             values)
-                  : sentence("exactly, {typed} = {exact}; the calculator's {shown} differs because "
-                             "it takes the terms as whole numbers to find their least common multiple",
-                             values));
+    const Math unsigned_ = fraction(term(std::llabs(ratio.numerator)), term(ratio.denominator));
+    return ratio.numerator < 0 ? row({sign("−"), unsigned_}) : unsigned_;
 }
 
 // The window's fraction agrees where its terms are the exact ones, in lowest terms, but for the
@@ -50,6 +36,18 @@ bool agrees(const std::optional<Ratio>& shown, const Ratio& lowest)
         std::llabs(shown->denominator) == lowest.denominator;
 }
 
+// "= 1 3/4" or "= 2" after an improper fraction in lowest terms; nothing for a proper one.
+std::optional<Math> wholeOrMixed(const Ratio& usual)
+{
+    const MixedNumber mixed = mixedNumber(usual);
+    if (mixed.numerator == 0)
+        return term(mixed.whole);
+    if (mixed.whole == 0)
+        return std::nullopt;
+    const Math number = row({term(std::llabs(mixed.whole)), fraction(term(mixed.numerator), term(mixed.denominator))});
+    return mixed.whole < 0 ? row({sign("−"), number}) : number;
+}
+
 } // namespace
 
 std::optional<Ratio> ratioOf(const std::string& numerator, const std::string& denominator)
@@ -58,33 +56,36 @@ std::optional<Ratio> ratioOf(const std::string& numerator, const std::string& de
     return n && d ? divideRatios(*n, *d) : std::nullopt;
 }
 
-void explainShownFraction(Entry& entry, const std::string& sign, const std::string& numerator,
-                          const std::string& denominator, const ExactValue& exact)
+Math shownFraction(bool negative, const std::string& numerator, const std::string& denominator)
 {
-    const std::string shownFraction = sign + fraction(numerator, denominator);
+    const Math shown = fraction(term(numerator), term(denominator));
+    return negative ? row({sign("−"), shown}) : shown;
+}
+
+void addAnswer(Entry& entry, Math calculation, bool negative, const std::string& numerator,
+               const std::string& denominator, const std::optional<Ratio>& exact, std::optional<Math> last)
+{
+    std::vector<Math> answer{std::move(calculation), sign("="), shownFraction(negative, numerator, denominator)};
     std::optional<Ratio> shown;
     if (isWhole(numerator) && isWhole(denominator) && denominator != "0")
-        shown = Ratio{(sign.empty() ? 1 : -1) * std::int64_t{TextToLong(numerator)}, TextToLong(denominator)};
-    if (exact.value && writable(*exact.value) && !agrees(shown, lowestTerms(*exact.value))) {
-        addExact(entry, exact, lowestTerms(*exact.value), shownFraction);
-        return;
+        shown = Ratio{(negative ? -1 : 1) * std::int64_t{TextToLong(numerator)}, TextToLong(denominator)};
+    const bool exactDiffers = exact && writable(*exact) && !agrees(shown, lowestTerms(*exact));
+    if (shown && shown->numerator != 0 && shown->denominator > 0 && !exactDiffers)
+        if (const auto more = wholeOrMixed(lowestTerms(*shown)))
+            answer.insert(answer.end(), {sign("="), *more});
+    if (last)
+        answer.insert(answer.end(), {sign("="), std::move(*last)});
+    entry.result = working::shown(row(std::move(answer)));
+    if (exactDiffers) {
+        // The steps said why: the terms taken as whole numbers. The exact value comes after the answer.
+        entry.result = said(translatable("{answer}, exactly {exact}"),
+                            {{"answer", entry.result->values.front().second},
+                             {"exact", usualFraction(lowestTerms(*exact))}});
+    } else if (shown && shown->denominator < 0 && shown->numerator != 0) {
+        entry.afterword = said(translatable("{shown} is usually written {usual}"),
+                               {{"shown", shownFraction(negative, numerator, denominator)},
+                                {"usual", usualFraction(lowestTerms(*shown))}});
     }
-    if (!shown || shown->numerator == 0)
-        return;
-    const Ratio usual = lowestTerms(*shown);
-    if (shown->denominator < 0)
-        entry.add(sentence("{shown} is usually written {usual}",
-                           {{"shown", shownFraction}, {"usual", textOf(usual)}}));
-    const MixedNumber mixed = mixedNumber(usual);
-    if (mixed.numerator == 0)
-        entry.add(sentence("{fraction} is the whole number {whole}",
-                           {{"fraction", textOf(usual)}, {"whole", wholeText(mixed.whole)}}));
-    else if (mixed.whole != 0)
-        entry.add(sentence("as a mixed number, {fraction} = {whole} {rest}/{denominator}",
-                           {{"fraction", textOf(usual)},
-                            {"whole", wholeText(mixed.whole)},
-                            {"rest", wholeText(mixed.numerator)},
-                            {"denominator", wholeText(mixed.denominator)}}));
 }
 
 } // namespace vorantis::working

@@ -1,39 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working/log.h"
 
+#include "language/language.h"
+#include "working/mathml.h"
+#include "working/plain_text.h"
+
 namespace vorantis {
-namespace {
 
-std::string escapedHtml(const std::string& text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\n':
-            escaped += "<br>\n";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
-} // namespace
-
-void WorkingLog::add(std::string entry)
+void WorkingLog::add(working::Entry entry)
 {
     m_entries.push_back(std::move(entry));
     if (m_entries.size() > capacity)
@@ -43,18 +17,22 @@ void WorkingLog::add(std::string entry)
 std::string WorkingLog::plainText() const
 {
     std::string text;
-    for (const std::string& entry : m_entries)
-        text += (text.empty() ? "" : "\n") + entry + "\n";
+    for (const working::Entry& entry : m_entries)
+        text += (text.empty() ? "" : "\n") + working::plainText(entry) + "\n";
     return text;
 }
 
 std::string WorkingLog::html() const
 {
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<title>Vorantis: the working</title>\n</head>\n<body>\n";
-    for (const std::string& entry : m_entries)
-        page += "<p>" + escapedHtml(entry) + "</p>\n";
-    return page + "</body>\n</html>\n";
+    // The look of a worked page: readable type, the answers set apart, fractions at full size.
+    std::string page = "<!DOCTYPE html>\n<html lang=\"" + std::string(currentLanguage().code) +
+        "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + working::escapedHtml(tr("Vorantis: the working")) +
+        "</title>\n<style>body{font:16px/1.5 sans-serif;max-width:50em;margin:1em auto;padding:0 1em}"
+        "li{margin-bottom:1em}h3{font-size:1.1em;margin:0}p{margin:.2em 0}math{math-style:normal}"
+        ".failure{color:#a00}</style>\n</head>\n<body>\n<ol>\n";
+    for (const working::Entry& entry : m_entries)
+        page += "<li>" + working::html(entry) + "</li>\n";
+    return page + "</ol>\n</body>\n</html>\n";
 }
 
 } // namespace vorantis

@@ -2,7 +2,10 @@
 #pragma once
 
 // The working kept for the user: the last 1,000 entries, oldest first, as plain text for the
-// clipboard and a file, or as a small web page.
+// clipboard and a file, or as a web page with its mathematics in MathML. Each is written in the
+// language in use when it is asked for.
+
+#include "working/entry.h"
 
 #include <cstddef>
 #include <deque>
@@ -14,18 +17,17 @@ class WorkingLog {
 public:
     static constexpr std::size_t capacity = 1000;
 
-    void add(std::string entry);
+    void add(working::Entry entry);
     void clear() { m_entries.clear(); }
-    const std::deque<std::string>& entries() const { return m_entries; }
+    const std::deque<working::Entry>& entries() const { return m_entries; }
 
     // Entries separated by a blank line, each ending in a line break.
     std::string plainText() const;
-    // One paragraph an entry, its lines kept, every character that means something in HTML
-    // written as an entity.
+    // A page of its own, an entry a list item, in the language in use.
     std::string html() const;
 
 private:
-    std::deque<std::string> m_entries;
+    std::deque<working::Entry> m_entries;
 };
 
 } // namespace vorantis

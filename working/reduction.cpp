@@ -8,106 +8,110 @@
 #include "language/language.h"
 #include "working/classroom.h"
 
+#include <vector>
+
 namespace vorantis::working {
 namespace {
 
 // What a click wrote of one reduction, as far as it got.
 struct Reduction {
     std::string n, d;
-    std::string multiple; // the program's least common multiple of the terms as whole numbers
+    std::int32_t multiple; // the calculator's least common multiple of the terms as whole numbers
     std::optional<std::string> factor; // n × d ÷ multiple
     bool factorShown; // in Text5; a fraction result's factor stays inside the click
     std::optional<std::string> newN, newD;
 };
 
-std::string zeroLine(const std::string& numerator, const std::string& denominator)
+Step zeroStep(const std::string& numerator, const std::string& denominator)
 {
-    return sentence("{fraction} is 0, written 0/1", {{"fraction", fraction(numerator, denominator)}});
+    return said(translatable("{fraction} is 0, written {zero}"),
+                {{"fraction", fraction(term(numerator), term(denominator))}, {"zero", fraction(whole(0), whole(1))}});
 }
 
-void addDivision(Entry& entry, const Reduction& r, std::string_view pattern)
+// (n × d)/multiple = factor: the calculator's common factor, worked out.
+Math factorWorked(const Reduction& r)
 {
-    const std::string divisor = operand(*r.factor);
-    if (r.newN && r.newD)
-        entry.add(sentence(
-            pattern,
-            {{"factor", *r.factor},
-             {"divisions",
-              sentence(
-                  "{n} ÷ {factor} = {newN} and {d} ÷ {factor} = {newD}",
-                  {{"n", r.n}, {"d", r.d}, {"factor", divisor}, {"newN", *r.newN}, {"newD", *r.newD}})}}));
-    else if (r.newD)
-        entry.add(sentence("{d} ÷ {factor} = {newD}", {{"d", r.d}, {"factor", divisor}, {"newD", *r.newD}}));
+    return relation(fraction(row({term(r.n), sign("×"), bracketed(term(r.d))}), term(r.multiple)), "=",
+                    term(*r.factor));
 }
 
-// Whole terms: the pupil's greatest common factor, then the program's figure where Text5 shows
-// it, then the division by the factor the program used.
-void explainWholeReduction(Entry& entry, const Reduction& r)
+// n/d = (n ÷ factor)/(d ÷ factor) = n'/d', as a pupil divides both terms.
+void addDivision(Entry& entry, const Reduction& r, bool bySign)
 {
-    const std::int64_t n = TextToLong(r.n), d = TextToLong(r.d), multiple = TextToLong(r.multiple);
-    const CommonFactor found = commonFactor(n, d, fraction(r.n, r.d));
-    entry.add(found.line);
-    if (r.factor && r.factorShown) {
-        const std::string how = multipleFound(n, d, multiple, found.byFactors);
-        const std::initializer_list<std::pair<std::string_view, std::string>> values{
-            {"n", r.n},
-            {"d", operand(r.d)},
-            {"multiple", operand(r.multiple)},
-            {"factor", *r.factor},
-            {"lcm", r.multiple},
-            {"how", how}};
-        entry.add(how.empty()
-                      ? sentence("the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}, "
-                                 "where {lcm} is the least common multiple it finds for them",
-                                 values)
-                      : sentence("the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}, "
-                                 "where {lcm} is their least common multiple: {how}",
-                                 values));
-    }
-    if (!r.factor || *r.factor == "1")
+    if (!r.newN || !r.newD)
         return;
-    // With a term below 0 the program's factor is the greatest common one with a minus sign.
-    addDivision(entry, r,
-                r.factorShown || *r.factor == wholeText(found.value)
-                    ? std::string_view("{divisions}")
-                    : translatable("the calculator divides both by {factor}, the greatest common factor with "
-                                   "a minus sign: {divisions}"));
+    const Math factor = bracketed(term(*r.factor));
+    const Math divided = row({fraction(term(r.n), term(r.d)), sign("="),
+                              fraction(row({term(r.n), sign("÷"), factor}), row({term(r.d), sign("÷"), factor})),
+                              sign("="), fraction(term(*r.newN), term(*r.newD))});
+    entry.steps.push_back(bySign ? said(translatable("the calculator divides both terms by {factor}: {division}"),
+                                        {{"factor", term(*r.factor)}, {"division", divided}})
+                                 : shown(divided));
 }
 
-void explainReduction(Entry& entry, const Reduction& r)
+// Whole terms: the pupil's greatest common factor, then the calculator's figure where Text5 shows
+// it, then the division by the factor the calculator used.
+void addWholeReduction(Entry& entry, const Reduction& r)
 {
-    if (isWhole(r.n) && isWhole(r.d)) {
-        explainWholeReduction(entry, r);
-        return;
-    }
-    entry.add(multipleLine(r.n, r.d, r.multiple));
+    const std::int64_t n = TextToLong(r.n), d = TextToLong(r.d);
+    const CommonFactor found = commonFactor(n, d, fraction(term(r.n), term(r.d)));
+    if (found.step)
+        entry.steps.push_back(*found.step);
     if (!r.factor)
         return;
-    entry.add(sentence(
-        "so the calculator's common factor is {n} × {d} ÷ {multiple} = {factor}",
-        {{"n", r.n}, {"d", operand(r.d)}, {"multiple", operand(r.multiple)}, {"factor", *r.factor}}));
-    addDivision(entry, r, "{divisions}");
+    const bool asPupils = *r.factor == textOf(static_cast<double>(found.value));
+    if (r.factorShown) {
+        const Math multiple = found.byFactors && r.multiple > 0
+            ? relation(term(r.multiple), "=", primeProduct(primeFactors(r.multiple)))
+            : term(r.multiple);
+        entry.steps.push_back(
+            asPupils ? said(translatable("the calculator finds it as {worked}, with {multiple} their least common multiple"),
+                            {{"worked", factorWorked(r)}, {"multiple", multiple}})
+                     : said(translatable("the calculator's common factor is {worked}, with {multiple} the least common "
+                                         "multiple it finds"),
+                            {{"worked", factorWorked(r)}, {"multiple", multiple}}));
+    }
+    if (*r.factor != "1")
+        addDivision(entry, r, !asPupils && !r.factorShown);
+}
+
+// Terms with a fraction part: only the calculator's way, from the terms taken as whole numbers.
+void addCalculatorsReduction(Entry& entry, const Reduction& r)
+{
+    std::vector<Math> taken;
+    for (const std::string& t : {r.n, r.d})
+        if (!isWhole(t))
+            taken.push_back(row({term(t), words(translatable("as")), term(TextToLong(t))}));
+    if (!r.factor) {
+        entry.steps.push_back(said(translatable("taking {taken}: least common multiple {multiple}"),
+                                   {{"taken", list(std::move(taken))}, {"multiple", term(r.multiple)}}));
+        return;
+    }
+    entry.steps.push_back(said(translatable("taking {taken}: least common multiple {multiple}, common factor {worked}"),
+                               {{"taken", list(std::move(taken))},
+                                {"multiple", term(r.multiple)},
+                                {"worked", factorWorked(r)}}));
+    if (*r.factor != "1")
+        addDivision(entry, r, false);
+}
+
+void addReduction(Entry& entry, const Reduction& r)
+{
+    if (isWhole(r.n) && isWhole(r.d))
+        addWholeReduction(entry, r);
+    else
+        addCalculatorsReduction(entry, r);
 }
 
 } // namespace
 
-std::optional<std::string> multipleOf(const std::string& first, const std::string& second)
+std::optional<std::int32_t> multipleOf(const std::string& first, const std::string& second)
 {
     try {
-        return LongToText(LCM(TextToLong(first), TextToLong(second)));
+        return LCM(TextToLong(first), TextToLong(second));
     } catch (const Failure&) {
         return std::nullopt;
     }
-}
-
-std::string multipleLine(const std::string& first, const std::string& second, const std::string& multiple)
-{
-    const std::string how = multipleFound(TextToLong(first), TextToLong(second), TextToLong(multiple), false);
-    const std::initializer_list<std::pair<std::string_view, std::string>> values{
-        {"first", wholeOf(first)}, {"second", wholeOf(second)}, {"multiple", multiple}, {"how", how}};
-    return how.empty()
-        ? sentence("the least common multiple of {first} and {second} is {multiple}", values)
-        : sentence("the least common multiple of {first} and {second} is {multiple}: {how}", values);
 }
 
 bool isZeroOver(const std::string& numerator, const std::string& denominator)
@@ -119,28 +123,27 @@ bool isZeroOver(const std::string& numerator, const std::string& denominator)
     }
 }
 
-void explainFieldReduction(Entry& entry, const std::string& n, const std::string& d, int nth)
+void addFieldReduction(const Seen& seen, Entry& entry, const std::string& n, const std::string& d, int nth)
 {
     if (isZeroOver(n, d)) {
-        if (entry.written(Field::n, nth))
-            entry.add(zeroLine(n, d));
+        if (seen.written(Field::n, nth))
+            entry.steps.push_back(zeroStep(n, d));
     } else if (const auto multiple = multipleOf(d, n)) {
-        explainReduction(entry,
-                         {n, d, *multiple, entry.written(Field::Text5), true, entry.written(Field::n, nth),
-                          entry.written(Field::d, nth)});
+        addReduction(entry, {n, d, *multiple, seen.written(Field::Text5), true, seen.written(Field::n, nth),
+                             seen.written(Field::d, nth)});
     }
 }
 
-void explainResultReduction(Entry& entry)
+void addResultReduction(const Seen& seen, Entry& entry)
 {
-    const auto n = entry.written(Field::Text33);
-    const auto d = entry.written(Field::Text34);
+    const auto n = seen.written(Field::Text33);
+    const auto d = seen.written(Field::Text34);
     if (!n || !d)
         return;
-    const auto newN = entry.written(Field::Text33, 1);
-    const auto newD = entry.written(Field::Text34, 1);
+    const auto newN = seen.written(Field::Text33, 1);
+    const auto newD = seen.written(Field::Text34, 1);
     if (!newN && newD) {
-        entry.add(zeroLine(*n, *d));
+        entry.steps.push_back(zeroStep(*n, *d));
         return;
     }
     const auto multiple = multipleOf(*n, *d);
@@ -148,11 +151,11 @@ void explainResultReduction(Entry& entry)
         return;
     std::optional<std::string> factor;
     try {
-        factor = DoubleToText(checkedDivide(checkedMultiply(valueOf(*n), valueOf(*d)), valueOf(*multiple)));
+        factor = textOf(checkedDivide(checkedMultiply(valueOf(*n), valueOf(*d)), *multiple));
     } catch (const Failure&) {
         // The click stopped here too: its multiple is 0.
     }
-    explainReduction(entry, {*n, *d, *multiple, factor, false, newN, newD});
+    addReduction(entry, {*n, *d, *multiple, factor, false, newN, newD});
 }
 
 } // namespace vorantis::working

@@ -22,8 +22,12 @@ def inner(program):
     from gi.repository import Atspi
     # The registry is up before the program starts, so the program finds it to register with.
     Atspi.get_desktop(0).get_child_count()
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               XDG_CONFIG_HOME=tempfile.mkdtemp())  # a first start
+    # A first start, but for the working on view.
+    config = tempfile.mkdtemp()
+    os.makedirs(os.path.join(config, "vorantis"))
+    with open(os.path.join(config, "vorantis", "vorantis.conf"), "w") as settings:
+        settings.write("[view]\nworking=true\nzoom=100\n")
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config)
     app = subprocess.Popen([program], env=env)
     try:
         def find_app():
@@ -37,7 +41,8 @@ def inner(program):
             nodes.append(stack.pop())
             stack.extend(map(nodes[-1].get_child_at_index, range(nodes[-1].get_child_count())))
         shown = [n for n in nodes if n.get_state_set().contains(Atspi.StateType.SHOWING)]
-        texts = [n for n in shown if n.get_role() == Atspi.Role.TEXT]
+        working = next(n for n in shown if n.get_name() == "Working")
+        texts = [n for n in shown if n.get_role() == Atspi.Role.TEXT and n != working]
         fields = {n.get_name(): n for n in texts}
         controls = {n.get_name(): n for n in shown if n.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.LABEL)}
         status = next(n.get_child_at_index(0) for n in shown if n.get_role() == Atspi.Role.STATUS_BAR)
@@ -47,7 +52,9 @@ def inner(program):
 
         def read(node):
             node.clear_cache()
-            return node.get_name() if node.get_role() != Atspi.Role.TEXT else Atspi.Text.get_text(node, 0, -1)
+            if node.get_role() != Atspi.Role.TEXT:
+                return node.get_name()
+            return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
 
         def press(name, typed, result_of=None, expected=None):
             for field, text in typed.items():
@@ -74,6 +81,10 @@ def inner(program):
             return node.get_description()
         for term in ("numerator of the result", "denominator of the result"):
             assert wait_for(lambda: described(fields[term]).startswith("unfinished"), 5), described(fields[term])
+        # The working reads as text, its stacked fractions with their slashes.
+        press("add fractions", {"denominator of the second fraction": "3"})
+        assert wait_for(lambda: "\n1/2 + 1/3 = 5/6" in read(working), 5), read(working)
+        assert "\ufffc" not in read(working) and "17 ÷ 5 = 3 remainder 2" in read(working), read(working)
         return 0
     finally:
         app.kill()

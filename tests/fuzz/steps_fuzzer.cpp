@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "panels/dispatch.h"
 #include "working/explain.h"
+#include "working/plain_text.h"
 #include "tests/support/memory_form.h"
 #include "tests/support/tables.h"
 
@@ -112,7 +113,7 @@ std::string clickProblem(const Procedure& procedure, MemoryForm& form)
     if (click.failed() && (!click.kind || click.failure->said().empty()))
         return "failed with \"" + statusLine(click) + "\"";
     // Its working is written for every click, whatever the fields held; a throw would end the run.
-    if (explain(click).empty())
+    if (working::plainText(explain(click)).empty())
         return "has no working";
     const std::string problem = writeProblem(click, form);
     if (!problem.empty() || click.failed() || procedure.control != "Label17")

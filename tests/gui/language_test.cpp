@@ -4,12 +4,12 @@
 
 #include "app/language_choice.h"
 #include "app/qt_text.h"
+#include "app/working_view.h"
 #include "tests/gui/environment.h"
 #include "tests/gui/window_fixture.h"
 #include "layout/texts.h"
 #include "tests/support/tables.h"
 
-#include <QPlainTextEdit>
 #include <QTextBlock>
 
 #include <array>
@@ -56,9 +56,11 @@ TEST_F(Window, EveryClickOfTheLanguagesTableShowsWhatItsRowSays)
         if (row.columns.size() > 5 && !row.columns[5].empty()) { // the working, as the pane shows it
             if (!control("working") || !control("working")->isVisible())
                 choose("view", "working");
-            const QString entry = control<QPlainTextEdit>("working")->document()->lastBlock().text();
-            EXPECT_EQ(entry.trimmed().replace(QChar::LineSeparator, '\n').toStdString(),
-                      testing::unescaped(row.columns[5]));
+            auto* view = control<WorkingView>("working");
+            const std::vector<QTextBlock> blocks = view->newestEntry();
+            const QString entry =
+                view->plainText(blocks.front().position(), blocks.back().position() + blocks.back().length() - 1);
+            EXPECT_EQ(entry.toStdString(), testing::unescaped(row.columns[5]));
         }
     }
     speak("en");

@@ -1,35 +1,90 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: the working shown, copied, saved and cleared; the zoom; both remembered.
 
+#include "app/working_view.h"
+#include "app/qt_text.h"
 #include "tests/gui/window_fixture.h"
+#include "tests/support/tables.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
-#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextLayout>
+
+#include <sstream>
 
 namespace vorantis {
 namespace {
 
 QWidget* pane(MainWindow& shown) { return shown.findChild<QWidget*>("workingPane"); }
 
+// The newest entry as the pane shows it, its drawn pieces in their plain form.
+QString newestEntry(WorkingView* view)
+{
+    const std::vector<QTextBlock> blocks = view->newestEntry();
+    return view->plainText(blocks.front().position(), blocks.back().position() + blocks.back().length() - 1);
+}
+
 TEST_F(Window, TheWorkingShowsEachClicksEntryOnlyOnceAsked)
 {
     ASSERT_EQ(pane(window), nullptr); // a first start makes no pane
     choose("view", "working");
-    auto* working = window.findChild<QPlainTextEdit*>("working");
+    auto* working = window.findChild<WorkingView*>("working");
     ASSERT_TRUE(working && working->isVisible() && working->accessibleName() == "Working");
     type("n", "12");
     type("d", "18");
     click("simp");
-    EXPECT_TRUE(working->document()->lastBlock().text().contains(text("n") + "/" + text("d")));
+    EXPECT_TRUE(newestEntry(working).endsWith("12/18 = " + text("n") + "/" + text("d")));
     choose("view", "working");
     EXPECT_FALSE(working->isVisible());
+}
+
+// Every fraction of 1/2 + 1/3 is drawn stacked, an object of the text, and a selection of the
+// pane copies the plain text, each fraction with its slash.
+TEST_F(Window, TheWorkingDrawsFractionsStackedAndASelectionCopiesPlainText)
+{
+    choose("view", "working");
+    for (const auto& [field, typed] : {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "1"}, {"Text32", "3"}})
+        type(field, typed);
+    click("addfrac");
+    auto* working = window.findChild<WorkingView*>("working");
+    const std::vector<QTextBlock> blocks = working->newestEntry();
+    int drawn = 0;
+    for (const QTextBlock& block : blocks)
+        drawn += block.text().count(QChar::ObjectReplacementCharacter);
+    const QString plain = newestEntry(working);
+    EXPECT_EQ(drawn, plain.count(QRegularExpression("\\d/\\d"))) << plain.toStdString();
+    EXPECT_GE(drawn, 5);
+    QTest::mouseClick(working->viewport(), Qt::LeftButton, {}, {4, 4});
+    QTest::keyClick(working->viewport(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(working->viewport(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), plain);
+    EXPECT_TRUE(plain.contains("1/2 + 1/3 = 3/6 + 2/6 = 5/6")) << plain.toStdString();
+}
+
+// A worked example is short, as on the board: at most six lines, none of which wraps in the
+// pane at the window's own size.
+TEST_F(Window, EveryWorkedExampleTakesAtMostSixLinesThatDoNotWrap)
+{
+    choose("view", "working");
+    auto* working = window.findChild<WorkingView*>("working");
+    for (const testing::TableRow& row : testing::tableRows("working.table", 3)) {
+        SCOPED_TRACE("working.table line " + std::to_string(row.line));
+        std::istringstream typed(row.columns[1]);
+        for (std::string pair; typed >> pair;)
+            type(toQString(pair.substr(0, pair.find('='))), toQString(testing::unescaped(pair.substr(pair.find('=') + 1))));
+        row.columns[0] == "clear" ? choose("file", "clear") : click(toQString(row.columns[0]));
+        const std::vector<QTextBlock> blocks = working->newestEntry();
+        EXPECT_LE(blocks.size(), 6u);
+        for (const QTextBlock& block : blocks)
+            EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+    }
 }
 
 // Saved whole as text or as a page; where nothing can be written, the status line says so.
@@ -39,6 +94,9 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
     type("Text23", "17");
     type("Text24", "5");
     click("Command3");
+    for (const auto& [field, typed] : {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "3"}, {"Text32", "4"}})
+        type(field, typed);
+    click("multifrac");
     QTemporaryDir folder;
     click("copyAll");
     const auto save = [this](const QString& path) { // typed into the file dialog, as a person does
@@ -55,13 +113,16 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
     QFile text(folder.filePath("working.txt")), page(folder.filePath("working.html"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(text.readAll()), QApplication::clipboard()->text());
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("17 ÷ 5: ") &&
-                QApplication::clipboard()->text().contains("so 17 ÷ 5 = 3 remainder 2\n"));
-    EXPECT_TRUE(page.readAll().startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("17 ÷ 5\n") &&
+                QApplication::clipboard()->text().contains("\n17 ÷ 5 = 3 remainder 2\n") &&
+                QApplication::clipboard()->text().contains("\n1/2 × 3/4 = 3/8\n"));
+    // The page draws the fractions as MathML does: stacked over a bar.
+    const QByteArray html = page.readAll();
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>") && html.contains("<math><mrow><mfrac><mrow><mn>1</mn></mrow>"));
     ASSERT_TRUE(save("/sys/working.txt")); // a folder no one may write in, root included
     EXPECT_TRUE(window.failureMessage().startsWith("Working: not saved to /sys/working.txt: "));
     click("clearWorking");
-    EXPECT_TRUE(window.findChild<QPlainTextEdit*>("working")->toPlainText().isEmpty());
+    EXPECT_TRUE(window.findChild<WorkingView*>("working")->document()->isEmpty());
 }
 
 TEST_F(Window, ASecondStartRemembersTheWorkingAndTheZoom)

@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "tests/support/tables.h"
 #include "working/explain.h"
+#include "working/plain_text.h"
 #include "working/log.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cctype>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace vorantis::testing {
 namespace {
@@ -29,20 +31,6 @@ Click clicked(std::string_view control, const std::string& typed, MemoryForm& fo
                   pair.ends_with("=D") ? DoubleToText(n / 100.0) : std::to_string(n % 120));
     }
     return runClick(*procedureFor(control), form);
-}
-
-// "= {n}/{d}" with each control in braces replaced by what it shows, a label's caption lowercased.
-std::string shownBy(std::string pattern, const MemoryForm& form)
-{
-    for (std::size_t open; (open = pattern.find('{')) != std::string::npos;) {
-        const std::string name = pattern.substr(open + 1, pattern.find('}', open) - open - 1);
-        std::string value = fieldNamed(name) ? form.text(*fieldNamed(name)) : "";
-        for (const Label label : allLabels)
-            if (controlName(label) == name && form.isVisible(label) && !(value = form.caption(label)).empty())
-                value[0] = static_cast<char>(std::tolower(value[0]));
-        pattern.replace(open, name.size() + 2, value);
-    }
-    return pattern;
 }
 
 // The panels a test is run for, each as its own case: "Int Divide" is IntDivide.
@@ -79,7 +67,7 @@ TEST_P(WorkedExamples, SayEachStepAsWorkedByHand)
         if (inPanel(row.columns[0], GetParam())) {
             MemoryForm form;
             typeInto(form, row.columns[1]);
-            EXPECT_EQ(explain(runClick(*procedureFor(row.columns[0]), form)), unescaped(row.columns[2]))
+            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[0]), form))), unescaped(row.columns[2]))
                 << "working.table line " << row.line;
             ++rows;
         }
@@ -96,62 +84,114 @@ std::vector<std::string> allControls()
 
 INSTANTIATE_TEST_SUITE_P(EveryPanel, WorkedExamples, ::testing::ValuesIn(panelsOf(allControls())), caseName);
 
-// For random numbers in every panel, an entry ends (the root's and the prime test's start, the
-// division's first line) with what the window shows, or with the message of a click that stops.
-const std::string fractions = "Text29=W Text30=W Text31=W Text32=W", result = " = {Label41}{Text33}/{Text34}";
+// For random numbers in every panel, the answer holds what the window shows, each number as a
+// number and each fraction as a fraction, never as a text with a slash in it; an entry of a click
+// that stops ends with its message.
+using working::Math;
+Math field(const MemoryForm& form, Field f) { return working::number(form.text(f)); }
+Math over(const MemoryForm& form, Field n, Field d) { return working::fraction(field(form, n), field(form, d)); }
+Math fractionResult(const MemoryForm& form)
+{
+    const Math shown = over(form, Field::Text33, Field::Text34);
+    return form.isVisible(Label::Label41) ? working::negative(shown) : shown;
+}
+using Shown = std::vector<Math> (*)(const MemoryForm&);
+const std::string fractions = "Text29=W Text30=W Text31=W Text32=W";
 // clang-format off
-const std::vector<std::array<std::string, 3>> endings{{"decsub", "Text20=D Text21=D", " = {Text22}"}, {"mecdiv", "Text20=D Text21=W", " = {Text22}"},
-    {"Command3", "Text23=D Text24=W", " = {Text3} remainder {Text4}\n"}, {"Label12", "Text8=D", "√{Text8} = {Label12}\n"},
-    {"calcsquare", "Text13=D Text14=W", " = {Text15}"}, {"Label17", "Text9=W", "{Text9} is {Label17}"},
-    {"fromfrac", "n=W d=W", " = {Text1} = {Text2} %"}, {"fromdec", "Text1=D", " = {n}/{d} = {Text2} %"},
-    {"frompercent", "Text2=W", " = {n}/{d} = {Text1}"}, {"simp", "n=W d=W", " {n}/{d}"}, {"addfrac", fractions, result},
-    {"subfrac", fractions, result}, {"multifrac", fractions, result}, {"divfrac", fractions, result}};
+const std::vector<std::tuple<std::string, std::string, Shown>> answers{
+    {"decsub", "Text20=D Text21=D", [](const MemoryForm& f) { return std::vector{field(f, Field::Text22)}; }},
+    {"mecdiv", "Text20=D Text21=W", [](const MemoryForm& f) { return std::vector{field(f, Field::Text22)}; }},
+    {"Command3", "Text23=D Text24=W", [](const MemoryForm& f) { return std::vector{field(f, Field::Text3), field(f, Field::Text4)}; }},
+    {"Label12", "Text8=D", [](const MemoryForm& f) { return std::vector{working::number(f.caption(Label::Label12))}; }},
+    {"calcsquare", "Text13=D Text14=W", [](const MemoryForm& f) { return std::vector{field(f, Field::Text15)}; }},
+    {"fromfrac", "n=W d=W", [](const MemoryForm& f) { return std::vector{field(f, Field::Text1), field(f, Field::Text2)}; }},
+    {"fromdec", "Text1=D", [](const MemoryForm& f) { return std::vector{over(f, Field::n, Field::d), field(f, Field::Text2)}; }},
+    {"frompercent", "Text2=W", [](const MemoryForm& f) { return std::vector{over(f, Field::n, Field::d), field(f, Field::Text1)}; }},
+    {"simp", "n=W d=W", [](const MemoryForm& f) { return std::vector{over(f, Field::n, Field::d)}; }},
+    {"addfrac", fractions, [](const MemoryForm& f) { return std::vector{fractionResult(f)}; }},
+    {"subfrac", fractions, [](const MemoryForm& f) { return std::vector{fractionResult(f)}; }},
+    {"multifrac", fractions, [](const MemoryForm& f) { return std::vector{fractionResult(f)}; }},
+    {"divfrac", fractions, [](const MemoryForm& f) { return std::vector{fractionResult(f)}; }}};
 // clang-format on
+
+bool holds(const Math& math, const Math& piece)
+{
+    return math == piece || std::any_of(math.parts.begin(), math.parts.end(), [&](const Math& part) { return holds(part, piece); });
+}
 
 class Working : public ::testing::TestWithParam<std::string> { };
 
-TEST_P(Working, EndsWithWhatTheWindowShows)
+TEST_P(Working, AnswersWithWhatTheWindowShows)
 {
     MemoryForm form; // one form throughout, as results stay in the window from click to click
     for (int i = 0; i < 500; ++i)
-        for (const auto& [control, typed, pattern] : endings) {
+        for (const auto& [control, typed, shown] : answers) {
             if (!inPanel(control, GetParam()))
                 continue;
             const Click click = clicked(control, typed, form);
-            const std::string entry = explain(click);
-            const std::string end = click.failed() ? click.failure->said() : shownBy(pattern, form);
-            // A pattern that ends a line may stand at the end of any line.
-            ASSERT_TRUE(entry.starts_with(end) || entry.ends_with(end) ||
-                        (end.ends_with('\n') && entry.find(end) != std::string::npos))
-                << entry;
+            const working::Entry entry = explain(click);
+            if (click.failed()) {
+                ASSERT_TRUE(working::plainText(entry).ends_with("\n" + click.failure->said())) << working::plainText(entry);
+                continue;
+            }
+            ASSERT_TRUE(entry.result) << working::plainText(entry);
+            for (const Math& piece : shown(form))
+                ASSERT_TRUE(std::any_of(entry.result->values.begin(), entry.result->values.end(),
+                                        [&](const auto& value) { return holds(value.second, piece); }))
+                    << working::plainText(entry) << "\nlacks " << working::plainText(piece, languages().front());
         }
+}
+
+// The verdict the answer says is the one the window shows, however the number was typed.
+TEST(Working, SaysTheVerdictTheWindowShows)
+{
+    MemoryForm form;
+    for (int i = 0; i < 2000; ++i) {
+        const Click click = clicked("Label17", "Text9=W", form);
+        if (click.failed())
+            continue;
+        const std::string caption = form.caption(Label::Label17);
+        const std::string_view said = explain(click).result->pattern;
+        EXPECT_EQ(said, caption == "Prime" ? "{n} is prime" : caption == "Composite" ? "{n} is composite"
+                                                                                       : "{n} is neither prime nor composite")
+            << form.text(Field::Text9);
+    }
 }
 
 std::vector<std::string> endingControls()
 {
     std::vector<std::string> controls;
-    for (const auto& row : endings)
-        controls.push_back(row[0]);
+    for (const auto& row : answers)
+        controls.push_back(std::get<0>(row));
     return controls;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPanel, Working, ::testing::ValuesIn(panelsOf(endingControls())), caseName);
 
+working::Entry entryOf(working::Math heading)
+{
+    working::Entry entry;
+    entry.language = &languages().front();
+    entry.heading = working::shown(std::move(heading));
+    return entry;
+}
+
 TEST(WorkingLog, KeepsTheLastThousandEntries)
 {
     WorkingLog log;
     for (int i = 0; i <= 1000; ++i)
-        log.add(std::to_string(i));
+        log.add(entryOf(working::whole(i)));
     EXPECT_EQ(log.entries().size(), 1000u);
     EXPECT_TRUE(log.plainText().starts_with("1\n\n2\n") && log.plainText().ends_with("\n\n1000\n"));
 }
 
-TEST(WorkingLog, WritesAnEntryAsPlainTextOrAsAnEscapedParagraph)
+TEST(WorkingLog, WritesAnEntryAsPlainTextOrAsAnEscapedPage)
 {
     WorkingLog log;
-    log.add("1\n<a & \"b\">");
-    EXPECT_EQ(log.plainText(), "1\n<a & \"b\">\n");
-    EXPECT_NE(log.html().find("<p>1<br>\n&lt;a &amp; &quot;b&quot;&gt;</p>"), std::string::npos);
+    log.add(entryOf(working::typed("<a & \"b\">")));
+    EXPECT_EQ(log.plainText(), "\"<a & \"b\">\"\n");
+    EXPECT_NE(log.html().find("<h3><math><mtext>&quot;&lt;a &amp; &quot;b&quot;&gt;&quot;</mtext></math></h3>"),
+              std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Mathematics drawn as in an exercise book, in the window's own font: a fraction's terms stacked
+// over a bar at the height of the minus sign, a power's exponent raised and smaller, a root under
+// its sign with a bar over what it takes. A piece is measured and drawn from its baseline.
+
+#include "working/math.h"
+
+#include <QFont>
+
+class QPainter;
+
+namespace vorantis {
+
+struct Language;
+
+struct MathBox {
+    qreal width = 0;
+    qreal ascent = 0; // above the baseline
+    qreal descent = 0; // below it
+};
+
+MathBox measureMath(const working::Math& math, const QFont& font, const Language& writtenIn);
+
+// `baseline` is the left end of the piece's baseline.
+void drawMath(QPainter& painter, QPointF baseline, const working::Math& math, const QFont& font,
+              const Language& writtenIn);
+
+} // namespace vorantis
