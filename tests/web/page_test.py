@@ -121,6 +121,18 @@ def laid_out(width):  # every control whole on the screen, every target big enou
     check(not faults and script("return document.documentElement.scrollWidth") <= width, f"at {width}: {faults}")
 
 
+def apart(where):  # no control's box over another's, where it would hide it or take its taps
+    # Every control that shows counts, the headings, the lines and the fraction bars too: each has the
+    # box it is drawn in. Boxes whose edges meet are apart: Chromium places edges in 64ths of a pixel,
+    # so an overlap of one 64th is two meeting edges rounded.
+    found = script("""const over = (p, q, from, to) => Math.min(p[to], q[to]) - Math.max(p[from], q[from]) > 1 / 64;
+        const boxes = [...document.querySelectorAll(".control")].filter(e => e.checkVisibility())
+        .map(e => [e.id, e.getBoundingClientRect()]);
+        return boxes.flatMap(([a, p], i) => boxes.slice(i + 1).filter(([, q]) => over(p, q, "left", "right")
+        && over(p, q, "top", "bottom")).map(([b]) => `${a}/${b}`))""")
+    check(not found, f"{where}: overlapping {found}")
+
+
 def no_faults(where):
     script(pathlib.Path(axe).read_text())
     found = driver.execute_async_script("axe.run().then(arguments[0])")["violations"]
@@ -173,6 +185,7 @@ try:
             cdp("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
             open_page(origin, screen)
             laid_out(screen[0])
+            apart(f"{screen} {scheme}")
             dark = script("""return getComputedStyle(document.body).backgroundColor.match(/\\d+/g)
                 .slice(0, 3).reduce((sum, c) => sum + +c, 0) < 384""")
             check(dark == (scheme == "dark") and find("surface").get_attribute("class") == ("" if screen[0] > 1480
