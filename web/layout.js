@@ -135,6 +135,11 @@ function pixelBox(row, win) {
   return [Math.min(x, x + run) - pen, Math.min(y, y + rise) - pen, Math.max(x, x + run) + pen, Math.max(y, y + rise) + pen];
 }
 
+// The width the page really has: the root's, less the room a classic scrollbar takes, which
+// style.css keeps for it whether it shows or not (the root's clientWidth leaves out only a
+// scrollbar that shows).
+const roomOnPage = () => document.documentElement.getBoundingClientRect().width;
+
 function layOutSurface(built, win, surface, zoom) {
   const unseen = new Set(win.unseen);
   const root = getComputedStyle(document.documentElement);
@@ -178,7 +183,7 @@ function layOutSurface(built, win, surface, zoom) {
   const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
-  const room = document.documentElement.clientWidth;
+  const room = roomOnPage();
   const whole = need(all);
   const windowed = room >= width * whole;
   surface.classList.toggle("reflow", !windowed);

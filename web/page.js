@@ -178,6 +178,18 @@
     visualViewport.addEventListener("scroll", place);
   }
 
+  // The page is laid out again whenever its width changes, in the next frame, so that the
+  // layout never resizes the root while its change is being reported.
+  function followRoom() {
+    let room = roomOnPage();
+    new ResizeObserver(() => {
+      if (roomOnPage() !== room) {
+        room = roomOnPage();
+        requestAnimationFrame(layOut);
+      }
+    }).observe(document.documentElement);
+  }
+
   // A fresh start: the controls as the table has them, no working, the view as remembered.
   function start() {
     byId("ended").hidden = true;
@@ -283,9 +295,9 @@
     surface.addEventListener("pointerover", showWhole);
     surface.addEventListener("input", ({ target }) => stale.includes(target) && unmark(target));
     byId("startAgain").addEventListener("click", start);
-    addEventListener("resize", layOut);
     offerKeys();
     start();
+    followRoom();
     performance.mark("vorantis-ready");
     document.documentElement.dataset.ready = "";
     // Offline after the first visit: the service worker keeps the site's files. It is asked

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H: the page in headless Chromium as a person uses
 it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's entries;
-five screens' layouts; menus by their letters; Exit; offline; installable; axe; nothing off the page."""
+six screens' layouts; menus by their letters; Exit; offline; installable; axe; nothing off the page."""
 import functools, json, pathlib, re, sys
 from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -15,8 +15,9 @@ driver = chromium(network_log=True)
 find, script, cdp = functools.partial(driver.find_element, "id"), driver.execute_script, driver.execute_cdp_cmd
 keys = functools.partial(ActionChains, driver, duration=0)  # no pause in a pointer move
 results, press = {True: 0, False: 0}, None
-PHONE, SCREENS = (390, 844, True), [(320, 568, True), (390, 844, True), (768, 1024, True), (1366, 768, False),
-                                    (1920, 1080, False)]
+# CLASSIC: a 1280-pixel desktop screen zoomed to 400 %, its scrollbar taking room from the page.
+PHONE, CLASSIC = (390, 844, True), (320, 568, False)
+SCREENS = [(320, 568, True), CLASSIC, PHONE, (768, 1024, True), (1366, 768, False), (1920, 1080, False)]
 
 
 def check(ok, what):
@@ -118,7 +119,8 @@ def laid_out(width):  # every control whole on the screen, every target big enou
         return [...document.querySelectorAll(`.control, ${target}`)].filter(e => e.checkVisibility())
         .map(e => [e.id || e.textContent, e.getBoundingClientRect(), e.matches(target)]).filter(([, r, aimed]) =>
         r.left < 0 || r.right > width || aimed && (r.width < 24 || r.height < 24)).map(([id]) => id)""")
-    check(not faults and script("return document.documentElement.scrollWidth") <= width, f"at {width}: {faults}")
+    sideways = script("const root = document.documentElement; return root.scrollWidth > root.clientWidth")  # beside a scrollbar
+    check(not faults and not sideways, f"at {width}: {faults}, scrolls sideways {sideways}")
 
 
 def apart(where):  # no control's box over another's, where it would hide it or take its taps
@@ -140,6 +142,10 @@ def no_faults(where):
 
 
 try:
+    # A first visit on a desktop zoomed to 400 %: the page grows taller than the screen as it is laid
+    # out, and the scrollbar that comes takes room the layout must leave it.
+    open_page(origin, CLASSIC)
+    laid_out(CLASSIC[0])
     press = tap
     run_rows(origin, PHONE)
     speaking = "en"  # each language chosen in the View menu, as a person chooses it
@@ -186,6 +192,8 @@ try:
             open_page(origin, screen)
             laid_out(screen[0])
             apart(f"{screen} {scheme}")
+            check(screen != CLASSIC or script("return innerWidth - document.documentElement.clientWidth") > 0,
+                  f"{screen}: no scrollbar takes room")
             dark = script("""return getComputedStyle(document.body).backgroundColor.match(/\\d+/g)
                 .slice(0, 3).reduce((sum, c) => sum + +c, 0) < 384""")
             check(dark == (scheme == "dark") and find("surface").get_attribute("class") == ("" if screen[0] > 1480
