@@ -169,6 +169,9 @@
       if (event.target.tagName === "INPUT" && event.pointerType !== "mouse") {
         keys.hidden = false;
         place();
+        // Room below the page for the row, so that what it covers can be scrolled above it. The
+        // room stays when the row goes: taken away, it could move the page under a finger mid-tap.
+        document.body.style.paddingBottom = `${keys.offsetHeight}px`;
       }
     });
     // A finger moves the focus only after it lifts, so a tap from one field to the next passes
@@ -176,6 +179,18 @@
     surface.addEventListener("focusout", (event) => { keys.hidden ||= event.relatedTarget?.tagName !== "INPUT"; });
     visualViewport.addEventListener("resize", place);
     visualViewport.addEventListener("scroll", place);
+  }
+
+  // A message in the status line is brought into sight if the key row or the screen's edge
+  // hides it: a pupil who taps Solve at the foot of a phone's page reads why nothing came.
+  function keepStatusInSight() {
+    const bringIn = () => {
+      const seen = visualViewport, keys = byId("keys");
+      const floor = Math.min(seen.offsetTop + seen.height, keys.hidden ? Infinity : keys.getBoundingClientRect().top);
+      const { top, bottom } = status.getBoundingClientRect();
+      scrollBy(0, bottom > floor ? bottom - floor : Math.min(0, top - seen.offsetTop));
+    };
+    new MutationObserver(() => status.textContent && bringIn()).observe(status, { childList: true });
   }
 
   // The page is laid out again whenever its width changes, in the next frame, so that the
@@ -296,6 +311,7 @@
     surface.addEventListener("input", ({ target }) => stale.includes(target) && unmark(target));
     byId("startAgain").addEventListener("click", start);
     offerKeys();
+    keepStatusInSight();
     start();
     followRoom();
     performance.mark("vorantis-ready");

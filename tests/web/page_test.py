@@ -186,6 +186,18 @@ try:
     type_in("Text21=1 Text20=")
     [press(button) for button in script("return [...document.querySelectorAll('#keys button')]")]
     check(find("Text20").get_attribute("value") == "-.e", f"the keys a number pad lacks: {find('Text20').get_attribute('value')!r}")
+    # The key row hides nothing for good: the page's end scrolls above it, and a failure, from a tap on
+    # Solve or from Enter in a field, brings the status line into sight above the row (if it still
+    # shows) and the screen's foot.
+    for typed, run in (("Text24=0", lambda: press("Command3")), ("Text8=-4", lambda: keys().send_keys(Keys.ENTER).perform())):
+        type_in(typed)  # a tap on the field: the keys show
+        end = script("""scrollTo(0, document.body.scrollHeight); const keys = document.getElementById("keys");
+            return !keys.hidden && document.getElementById("window").getBoundingClientRect().bottom <= keys.getBoundingClientRect().top""")
+        run()
+        seen = script("""const s = document.getElementById("failureMessage"), keys = document.getElementById("keys"),
+            v = visualViewport, box = s.getBoundingClientRect(), row = keys.hidden ? Infinity : keys.getBoundingClientRect().top;
+            return [s.textContent, box.top >= v.offsetTop && box.bottom <= Math.min(row, v.offsetTop + v.height)]""")
+        check(end and bool(seen[0]) and seen[1], f"{typed}: the end above the keys {end}, the status in sight {seen}")
     for screen in SCREENS:
         for scheme in ("light", "dark"):
             cdp("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
