@@ -317,8 +317,10 @@
     performance.mark("vorantis-ready");
     document.documentElement.dataset.ready = "";
     // Offline after the first visit: the service worker keeps the site's files. It is asked
-    // for once the page is usable, so that it never slows the first visit down.
+    // for once the page is usable, so that it never slows the first visit down; a new build's
+    // is looked for at once, to keep the next visit, rather than when the browser gets to it.
     if (location.protocol.startsWith("http") && "serviceWorker" in navigator)
-      navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" });
+      navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" })
+        .then((registration) => registration.update()).catch(() => { /* offline: the kept worker stays */ });
   });
 })();

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H: the page in headless Chromium as a person uses
 it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's entries;
-six screens' layouts; menus by their letters; Exit; offline; installable; axe; nothing off the page."""
-import functools, json, pathlib, re, sys
+six screens' layouts; menus by their letters; Exit; offline; a new build; installable; axe; nothing off
+the page."""
+import functools, json, pathlib, re, shutil, sys, tempfile
 from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.support.ui import WebDriverWait
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
@@ -243,6 +244,20 @@ try:
     check(find("Label17").text == "Composite", "offline, the page computes")
     cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0, "downloadThroughput": -1,
                                              "uploadThroughput": -1})
+    # A new build reaches the next visit: a copy of the site visited, built anew (a style changed and
+    # the worker's version with it), and visited again.
+    with tempfile.TemporaryDirectory() as scratch:
+        copy = pathlib.Path(shutil.copytree(site, pathlib.Path(scratch, "site")))
+        again = serve(copy)
+        open_page(again)
+        driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+        (copy / "style.css").write_text((copy / "style.css").read_text() + ":root { --build: next; }\n")
+        worker = copy / "service-worker.js"
+        worker.write_text(re.sub(r"vorantis-[0-9a-f]{16}", "vorantis-next", worker.read_text()))
+        open_page(again)
+        build = script("""return [Boolean(navigator.serviceWorker.controller),
+            getComputedStyle(document.documentElement).getPropertyValue("--build")]""")
+        check(build == [True, "next"], f"the visit after a new build: worker, build {build}")
     run_rows(single, (1920, 1080, False))
     open_page(None)
 finally:
