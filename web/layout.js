@@ -149,8 +149,8 @@ function layOutSurface(built, win, surface, zoom) {
   // a control takes room if it may show (the minus sign of a fraction result).
   const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
   const shown = (row) => !unseen.has(row.name);
-  // The scale at which every target of the rows is big enough for the pointer.
   const leastOf = (row) => (row.kind === "field" ? least.field : least.button);
+  // The scale at which every target of the rows is big enough for the pointer.
   const need = (rows) => Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
     const [left, top, right, bottom] = pixelBox(row, win);
     return leastOf(row) / Math.min(right - left, bottom - top);
