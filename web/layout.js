@@ -3,8 +3,37 @@
 // screen has room for the window with every target big enough for the pointer, the window
 // shows whole, scaled to the width; elsewhere each panel shows on its own, as many side by
 // side as fit, and a panel too wide for the screen as its parts, one under another where
-// need be. Either way every control keeps its arrangement from the table.
+// need be. Either way every control keeps its arrangement from the table, and no control's box
+// lies over another's.
 "use strict";
+
+// Where the page puts a control other than the window does, in the window's pixels at 100 %:
+// [left, top, right, bottom]. The window lets a label run under its neighbours and a button over
+// the fields above it; on a page that hides part of a field and catches taps meant for it. So a
+// label ends where its neighbour begins, a heading above the fields under it, a button moves
+// below the fields it covered, a line spans the gap between the fields it joins, and a fraction
+// bar the gap between numerator and denominator (style.css draws it there).
+const pageBoxes = {
+  // Fraction, decimal and percent; the slash between numerator and denominator.
+  Label3: [200, 48, 248, 64], Label4: [248, 48, 288, 64], Label7: [288, 56, 312, 81],
+  Label9: [320, 48, 345, 64], Label10: [376, 48, 401, 64], Line2: [145, 64, 152, 80],
+  // Prime: the heading clear of Simplify and of the fields below it, Check clear of the numerator.
+  Label13: [8, 48, 128, 64], Label17: [56, 64, 112, 81],
+  // Square root: Calculate clear of the dividend.
+  Label11: [8, 96, 121, 120], Label12: [56, 120, 128, 137],
+  // Integer division: Solve below the result and the remainder, the slash between the operands.
+  Label5: [176, 88, 233, 104], Line1: [185, 104, 200, 128], Label6: [136, 128, 177, 144],
+  Label40: [208, 128, 265, 144], Command3: [168, 164, 217, 181],
+  // Exponents: Calculate below the exponent, the "=" and the power.
+  Label15: [440, 48, 536, 64], Text13: [424, 64, 456, 94], Text14: [456, 64, 480, 83],
+  Label16: [480, 64, 496, 83], calcsquare: [456, 83, 529, 100],
+  // Decimals: the heading below the exponents' Calculate, the four buttons edge to edge.
+  Label34: [320, 100, 529, 120], Label36: [344, 120, 360, 137], Label35: [424, 120, 432, 137],
+  decadd: [376, 144, 392, 157], decsub: [392, 144, 408, 157], decmulti: [408, 144, 424, 157],
+  // Fractions: the bars between the fields, the signs beside them.
+  Label19: [544, 24, 673, 56], Label20: [576, 72, 600, 97], Label41: [664, 56, 680, 81],
+  Label22: [536, 83, 569, 96], Label23: [600, 83, 633, 96], Label24: [680, 83, 713, 96],
+};
 
 function buildSurface(win, surface, run) {
   const rows = new Map(win.controls.map((row) => [row.name, row]));
@@ -56,6 +85,7 @@ function buildSurface(win, surface, run) {
         element.dataset.hint = element.title = row.hint;
       } else if (row.spokenName) {
         element.setAttribute("role", "img"); // a drawn fraction bar, named as the window names it
+        element.classList.add("bar");
       }
     }
     if (row.runs)
@@ -95,12 +125,20 @@ function buildSurface(win, surface, run) {
   return { rows, elements, panels };
 }
 
-// The pixel rectangle of a row at 100 %: [left, top, right, bottom]; a line's with its pen.
+// The pixel rectangle of a row on the page at 100 %: [left, top, right, bottom]; a line's holds
+// its pen.
 function pixelBox(row, win) {
+  if (pageBoxes[row.name])
+    return pageBoxes[row.name];
   const [x, y, run, rise] = row.rect.map((twips) => twips / win.twipsPerPixel);
-  const pen = row.kind === "line" ? win.penPixels : 0;
+  const pen = row.kind === "line" ? win.penPixels / 2 : 0;
   return [Math.min(x, x + run) - pen, Math.min(y, y + rise) - pen, Math.max(x, x + run) + pen, Math.max(y, y + rise) + pen];
 }
+
+// The width the page really has: the root's, less the room a classic scrollbar takes, which
+// style.css keeps for it whether it shows or not (the root's clientWidth leaves out only a
+// scrollbar that shows).
+const roomOnPage = () => document.documentElement.getBoundingClientRect().width;
 
 function layOutSurface(built, win, surface, zoom) {
   const unseen = new Set(win.unseen);
@@ -111,10 +149,11 @@ function layOutSurface(built, win, surface, zoom) {
   // a control takes room if it may show (the minus sign of a fraction result).
   const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
   const shown = (row) => !unseen.has(row.name);
+  const leastOf = (row) => (row.kind === "field" ? least.field : least.button);
   // The scale at which every target of the rows is big enough for the pointer.
   const need = (rows) => Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
-    const [, , width, height] = row.rect.map((twips) => twips / win.twipsPerPixel);
-    return (row.kind === "field" ? least.field : least.button) / Math.min(width, height);
+    const [left, top, right, bottom] = pixelBox(row, win);
+    return leastOf(row) / Math.min(right - left, bottom - top);
   }));
   const bounds = (rows) => rows.filter(shown).map((row) => pixelBox(row, win)).reduce((a, b) =>
     [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]);
@@ -123,27 +162,28 @@ function layOutSurface(built, win, surface, zoom) {
     const element = built.elements.get(row.name);
     const points = (row.fontPoints || win.face.controlPoints) * Math.min(sx, sy);
     element.style.fontSize = row.kind === "field" ? `max(16px, ${points}pt)` : `${points}pt`;
-    const [x, y, run, rise] = row.rect.map((twips) => twips / win.twipsPerPixel);
+    const [x0, y0, x1, y1] = pixelBox(row, win);
+    const [width, height] = [(x1 - x0) * sx, (y1 - y0) * sy];
+    Object.assign(element.style, { left: `${(x0 - left) * sx}px`, top: `${(y0 - top) * sy}px` });
     if (row.kind !== "line") {
-      Object.assign(element.style, { left: `${(x - left) * sx}px`, top: `${(y - top) * sy}px`,
-        width: `${run * sx}px`, height: `${rise * sy}px` });
+      Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
       return;
     }
-    // The line's bounding box, widened by the pen on every side.
+    // From corner to corner the way the window's line runs, the pen wholly inside the box.
     const pen = win.penPixels * Math.min(sx, sy);
-    const [x0, y0, x1, y1] = pixelBox(row, win);
-    Object.assign(element.style, { left: `${(x0 - left) * sx}px`, top: `${(y0 - top) * sy}px` });
-    element.setAttribute("width", (x1 - x0) * sx);
-    element.setAttribute("height", (y1 - y0) * sy);
-    const ends = { x1: (x - x0) * sx, y1: (y - y0) * sy, x2: (x + run - x0) * sx, y2: (y + rise - y0) * sy };
-    for (const [name, value] of Object.entries({ ...ends, stroke: "currentColor", "stroke-width": pen }))
+    const [, , run, rise] = row.rect;
+    const ends = (size, back) => (back ? [size - pen / 2, pen / 2] : [pen / 2, size - pen / 2]);
+    const [[xa, xb], [ya, yb]] = [ends(width, run < 0), ends(height, rise < 0)];
+    element.setAttribute("width", width);
+    element.setAttribute("height", height);
+    for (const [name, value] of Object.entries({ x1: xa, y1: ya, x2: xb, y2: yb, stroke: "currentColor", "stroke-width": pen }))
       element.firstChild.setAttribute(name, value);
   }
 
   const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
-  const room = document.documentElement.clientWidth;
+  const room = roomOnPage();
   const whole = need(all);
   const windowed = room >= width * whole;
   surface.classList.toggle("reflow", !windowed);
@@ -182,8 +222,10 @@ function layOutSurface(built, win, surface, zoom) {
       // Narrower than the screen where it must be, never so narrow that a target gets too small.
       const sy = need(part.rows);
       const [l, t, r, b] = bounds(part.rows);
-      const widest = part.rows.filter(isTarget)
-        .map((row) => (row.kind === "field" ? least.field : least.button) * win.twipsPerPixel / row.rect[2]);
+      const widest = part.rows.filter(isTarget).map((row) => {
+        const [left, , right] = pixelBox(row, win);
+        return leastOf(row) / (right - left);
+      });
       const sx = Math.max(Math.min(sy, inside / (r - l)), ...widest);
       size(part.element, (r - l) * sx, (b - t) * sy);
       part.rows.forEach((row) => place(row, [l, t], sx, sy));

@@ -176,6 +176,9 @@
       if (event.target.tagName === "INPUT" && event.pointerType !== "mouse") {
         keys.hidden = false;
         place();
+        // Room below the page for the row, so that what it covers can be scrolled above it. The
+        // room stays when the row goes: taken away, it could move the page under a finger mid-tap.
+        document.body.style.paddingBottom = `${keys.offsetHeight}px`;
       }
     });
     // A finger moves the focus only after it lifts, so a tap from one field to the next passes
@@ -183,6 +186,30 @@
     surface.addEventListener("focusout", (event) => { keys.hidden ||= event.relatedTarget?.tagName !== "INPUT"; });
     visualViewport.addEventListener("resize", place);
     visualViewport.addEventListener("scroll", place);
+  }
+
+  // A message in the status line is brought into sight if the key row or the screen's edge
+  // hides it: a pupil who taps Solve at the foot of a phone's page reads why nothing came.
+  function keepStatusInSight() {
+    const bringIn = () => {
+      const seen = visualViewport, keys = byId("keys");
+      const floor = Math.min(seen.offsetTop + seen.height, keys.hidden ? Infinity : keys.getBoundingClientRect().top);
+      const { top, bottom } = status.getBoundingClientRect();
+      scrollBy(0, bottom > floor ? bottom - floor : Math.min(0, top - seen.offsetTop));
+    };
+    new MutationObserver(() => status.textContent && bringIn()).observe(status, { childList: true });
+  }
+
+  // The page is laid out again whenever its width changes, in the next frame, so that the
+  // layout never resizes the root while its change is being reported.
+  function followRoom() {
+    let room = roomOnPage();
+    new ResizeObserver(() => {
+      if (roomOnPage() !== room) {
+        room = roomOnPage();
+        requestAnimationFrame(layOut);
+      }
+    }).observe(document.documentElement);
   }
 
   // A fresh start: the controls as the table has them, no working, the view as remembered.
@@ -297,14 +324,17 @@
     surface.addEventListener("pointerover", showWhole);
     surface.addEventListener("input", ({ target }) => marked.has(target) && unmark(target));
     byId("startAgain").addEventListener("click", start);
-    addEventListener("resize", layOut);
     offerKeys();
+    keepStatusInSight();
     start();
+    followRoom();
     performance.mark("vorantis-ready");
     document.documentElement.dataset.ready = "";
     // Offline after the first visit: the service worker keeps the site's files. It is asked
-    // for once the page is usable, so that it never slows the first visit down.
+    // for once the page is usable, so that it never slows the first visit down; a new build's
+    // is looked for at once, to keep the next visit, rather than when the browser gets to it.
     if (location.protocol.startsWith("http") && "serviceWorker" in navigator)
-      navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" });
+      navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" })
+        .then((registration) => registration.update()).catch(() => { /* offline: the kept worker stays */ });
   });
 })();

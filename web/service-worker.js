@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the site's files, so that a second visit and the installed app start with the network
 // off. The build writes in the files and a version made from their contents (web/offline.py):
-// a new build's worker takes the new files into a cache of its own and drops the old one, so
-// the next visit after it has them.
+// a new build's worker takes the new files into a cache of its own, takes over as soon as it
+// has them and drops the old cache.
+//
+// A browser looks for a new worker only after a visit has begun, served by the old one
+// (Chromium a second or two after, or never if the page closes first): that visit has the old
+// files whatever the new worker does, and one that takes over at once serves the visit after.
+// So a visit first asks the server for its worker: another build's means the kept files are out
+// of date, and this worker answers from the network until the new one takes over. The next
+// visit after a new build thus has its files.
 "use strict";
 
 const version = "vorantis-@VERSION@";
 const files = @FILES@;
+const patience = 1000; // ms a visit waits for the server before it starts from the kept files
+let outdated = false;
 
 self.addEventListener("install", (event) => {
   // Asked of the server anew, not of the browser's cache, which may hold an older build's.
@@ -20,10 +29,33 @@ self.addEventListener("activate", (event) => {
     .then(() => self.clients.claim()));
 });
 
+// Whether the server's worker is another build's. A server that is slow to answer, or cannot
+// be reached, leaves the kept files in use.
+function superseded() {
+  const asked = fetch("service-worker.js", { cache: "no-cache" })
+    .then((response) => response.ok && response.text().then((text) => !text.includes(version)), () => false);
+  return Promise.race([asked, new Promise((done) => setTimeout(done, patience, false))]);
+}
+
+async function answer(request) {
+  if (request.mode === "navigate")
+    outdated ||= await superseded();
+  const kept = () => caches.match(request.mode === "navigate" ? "./" : request, { cacheName: version, ignoreSearch: true });
+  return askedAgain(outdated ? await fetch(request.url, { cache: "no-cache" }).catch(kept)
+    : (await kept()) ?? (await fetch(request)));
+}
+
+// Every answer is marked to be asked for again: a tab keeps in memory the files an earlier visit
+// was given, and would otherwise show them beside a newer build's.
+function askedAgain(response) {
+  const headers = new Headers(response.headers);
+  headers.set("Cache-Control", "no-cache");
+  return new Response(response.body, { status: response.status, statusText: response.statusText, headers });
+}
+
 self.addEventListener("fetch", (event) => {
   const { request } = event;
   if (request.method !== "GET" || new URL(request.url).origin !== location.origin)
     return;
-  const kept = caches.match(request.mode === "navigate" ? "./" : request, { cacheName: version, ignoreSearch: true });
-  event.respondWith(kept.then((response) => response ?? fetch(request)));
+  event.respondWith(answer(request));
 });

@@ -45,7 +45,10 @@ def chromium(network_log=False):
 
 
 def emulate(driver, width, height, touch=False):
-    """A device's screen: its size in CSS pixels, and a touch screen's coarse pointer."""
+    """A device's screen: its size in CSS pixels, and a touch screen's coarse pointer and floating
+    scrollbars."""
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+    # Scrollbars as the device has them: a desktop's take room from the page, a phone's float over it.
+    driver.execute_cdp_cmd("Emulation.setScrollbarsHidden", {"hidden": False})

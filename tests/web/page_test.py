@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H: the page in headless Chromium as a person uses
 it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's entries;
-five screens' layouts; menus by their letters; Exit; offline; installable; axe; nothing off the page."""
-import functools, json, pathlib, re, sys
+six screens' layouts; menus by their letters; Exit; offline; a new build; installable; axe; nothing off
+the page."""
+import functools, json, pathlib, re, shutil, sys, tempfile
 from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.support.ui import WebDriverWait
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
@@ -15,8 +16,9 @@ driver = chromium(network_log=True)
 find, script, cdp = functools.partial(driver.find_element, "id"), driver.execute_script, driver.execute_cdp_cmd
 keys = functools.partial(ActionChains, driver, duration=0)  # no pause in a pointer move
 results, press = {True: 0, False: 0}, None
-PHONE, SCREENS = (390, 844, True), [(320, 568, True), (390, 844, True), (768, 1024, True), (1366, 768, False),
-                                    (1920, 1080, False)]
+# CLASSIC: a 1280-pixel desktop screen zoomed to 400 %, its scrollbar taking room from the page.
+PHONE, CLASSIC = (390, 844, True), (320, 568, False)
+SCREENS = [(320, 568, True), CLASSIC, PHONE, (768, 1024, True), (1366, 768, False), (1920, 1080, False)]
 
 
 def check(ok, what):
@@ -119,7 +121,20 @@ def laid_out(width):  # every control whole on the screen, every target big enou
         return [...document.querySelectorAll(`.control, ${target}`)].filter(e => e.checkVisibility())
         .map(e => [e.id || e.textContent, e.getBoundingClientRect(), e.matches(target)]).filter(([, r, aimed]) =>
         r.left < 0 || r.right > width || aimed && (r.width < 24 || r.height < 24)).map(([id]) => id)""")
-    check(not faults and script("return document.documentElement.scrollWidth") <= width, f"at {width}: {faults}")
+    sideways = script("const root = document.documentElement; return root.scrollWidth > root.clientWidth")  # beside a scrollbar
+    check(not faults and not sideways, f"at {width}: {faults}, scrolls sideways {sideways}")
+
+
+def apart(where):  # no control's box over another's, where it would hide it or take its taps
+    # Every control that shows counts, the headings, the lines and the fraction bars too: each has the
+    # box it is drawn in. Boxes whose edges meet are apart: Chromium places edges in 64ths of a pixel,
+    # so an overlap of one 64th is two meeting edges rounded.
+    found = script("""const over = (p, q, from, to) => Math.min(p[to], q[to]) - Math.max(p[from], q[from]) > 1 / 64;
+        const boxes = [...document.querySelectorAll(".control")].filter(e => e.checkVisibility())
+        .map(e => [e.id, e.getBoundingClientRect()]);
+        return boxes.flatMap(([a, p], i) => boxes.slice(i + 1).filter(([, q]) => over(p, q, "left", "right")
+        && over(p, q, "top", "bottom")).map(([b]) => `${a}/${b}`))""")
+    check(not found, f"{where}: overlapping {found}")
 
 
 def no_faults(where):
@@ -129,6 +144,10 @@ def no_faults(where):
 
 
 try:
+    # A first visit on a desktop zoomed to 400 %: the page grows taller than the screen as it is laid
+    # out, and the scrollbar that comes takes room the layout must leave it.
+    open_page(origin, CLASSIC)
+    laid_out(CLASSIC[0])
     press = tap
     run_rows(origin, PHONE)
     speaking = "en"  # each language chosen in the View menu, as a person chooses it
@@ -173,11 +192,26 @@ try:
     type_in("Text21=1 Text20=")
     [press(button) for button in script("return [...document.querySelectorAll('#keys button')]")]
     check(find("Text20").get_attribute("value") == "-.e", f"the keys a number pad lacks: {find('Text20').get_attribute('value')!r}")
+    # The key row hides nothing for good: the page's end scrolls above it, and a failure, from a tap on
+    # Solve or from Enter in a field, brings the status line into sight above the row (if it still
+    # shows) and the screen's foot.
+    for typed, run in (("Text24=0", lambda: press("Command3")), ("Text8=-4", lambda: keys().send_keys(Keys.ENTER).perform())):
+        type_in(typed)  # a tap on the field: the keys show
+        end = script("""scrollTo(0, document.body.scrollHeight); const keys = document.getElementById("keys");
+            return !keys.hidden && document.getElementById("window").getBoundingClientRect().bottom <= keys.getBoundingClientRect().top""")
+        run()
+        seen = script("""const s = document.getElementById("failureMessage"), keys = document.getElementById("keys"),
+            v = visualViewport, box = s.getBoundingClientRect(), row = keys.hidden ? Infinity : keys.getBoundingClientRect().top;
+            return [s.textContent, box.top >= v.offsetTop && box.bottom <= Math.min(row, v.offsetTop + v.height)]""")
+        check(end and bool(seen[0]) and seen[1], f"{typed}: the end above the keys {end}, the status in sight {seen}")
     for screen in SCREENS:
         for scheme in ("light", "dark"):
             cdp("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
             open_page(origin, screen)
             laid_out(screen[0])
+            apart(f"{screen} {scheme}")
+            check(screen != CLASSIC or script("return innerWidth - document.documentElement.clientWidth") > 0,
+                  f"{screen}: no scrollbar takes room")
             dark = script("""return getComputedStyle(document.body).backgroundColor.match(/\\d+/g)
                 .slice(0, 3).reduce((sum, c) => sum + +c, 0) < 384""")
             check(dark == (scheme == "dark") and find("surface").get_attribute("class") == ("" if screen[0] > 1480
@@ -215,6 +249,20 @@ try:
     check(find("Label17").text == "Composite", "offline, the page computes")
     cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0, "downloadThroughput": -1,
                                              "uploadThroughput": -1})
+    # A new build reaches the next visit: a copy of the site visited, built anew (a style changed and
+    # the worker's version with it), and visited again.
+    with tempfile.TemporaryDirectory() as scratch:
+        copy = pathlib.Path(shutil.copytree(site, pathlib.Path(scratch, "site")))
+        again = serve(copy)
+        open_page(again)
+        driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+        (copy / "style.css").write_text((copy / "style.css").read_text() + ":root { --build: next; }\n")
+        worker = copy / "service-worker.js"
+        worker.write_text(re.sub(r"vorantis-[0-9a-f]{16}", "vorantis-next", worker.read_text()))
+        open_page(again)
+        build = script("""return [Boolean(navigator.serviceWorker.controller),
+            getComputedStyle(document.documentElement).getPropertyValue("--build")]""")
+        check(build == [True, "next"], f"the visit after a new build: worker, build {build}")
     run_rows(single, (1920, 1080, False))
     open_page(None)
 finally:
