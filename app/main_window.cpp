@@ -3,6 +3,8 @@
 
 #include "app/language_choice.h"
 #include "app/one_line_label.h"
+#include "app/read_aloud.h"
+#include "app/working_view.h"
 #include "app/qt_text.h"
 #include "app/surface.h"
 #include "app/working_pane.h"
@@ -11,6 +13,7 @@
 #include "panels/dispatch.h"
 #include "panels/procedures.h"
 #include "working/explain.h"
+#include "working/speech.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -48,6 +51,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     m_form = std::make_unique<WidgetForm>(m_surface);
 
+    m_readAloud = new ReadAloud(
+        [this](int line) {
+            if (m_pane && !m_log.entries().empty())
+                m_pane->view()->highlight(m_pane->view()->chosenEntry(), line);
+        },
+        [this] { offerReadAloud(); }, this);
     m_failure = new OneLineLabel({}, this);
     m_failure->setObjectName("failureMessage");
     statusBar()->addWidget(m_failure, 1);
@@ -93,6 +102,7 @@ void MainWindow::buildMenu()
                 connect(action, &QAction::triggered, this, [this, command] { carryOut(command.command); });
         }
     }
+    offerReadAloud();
     // The window's frame is known only once it is shown: the room for the next step is weighed
     // anew whenever the menu with the zoom opens.
     connect(qobject_cast<QMenu*>(action(Command::zoomIn)->parent()), &QMenu::aboutToShow, this,
@@ -170,9 +180,29 @@ void MainWindow::carryOut(Command command)
     case Command::actualSize:
         zoomTo(smallestZoom);
         return remember();
+    case Command::readAloud:
+        return readAloud();
     case Command::language:
         return; // a menu of its own
     }
+}
+
+// Read Aloud needs a voice of the language in use; without one it says why it cannot.
+void MainWindow::offerReadAloud()
+{
+    QAction* read = action(Command::readAloud);
+    read->setEnabled(m_readAloud->available());
+    read->setToolTip(read->isEnabled() ? read->text().remove('&') : m_readAloud->unavailableReason());
+    qobject_cast<QMenu*>(read->parent())->setToolTipsVisible(true);
+}
+
+// The entry selected in the pane, or else the newest.
+void MainWindow::readAloud()
+{
+    if (m_log.entries().empty())
+        return;
+    const std::size_t chosen = m_pane && m_pane->isVisible() ? m_pane->view()->chosenEntry() : m_log.entries().size() - 1;
+    m_readAloud->read(m_log.entries()[chosen]);
 }
 
 QAction* MainWindow::action(Command command) const { return m_actions[static_cast<std::size_t>(command)]; }
@@ -215,7 +245,14 @@ void MainWindow::run(const Procedure& procedure)
         setStatus([status] { return QString::fromStdString(status.said()); });
     else
         setStatus({});
-    m_log.add(explain(click));
+    working::Entry entry = explain(click);
+    // What a screen reader hears of the click: its answer as a pupil says it, or why it stopped;
+    // a change of the status line's name goes out on the accessibility bus.
+    const QString heard = entry.failure || !entry.result ? toQString(statusLine(click))
+                                                         : toQString(working::spoken(*entry.result, *entry.language));
+    m_failure->setAccessibleName(QString());
+    m_failure->setAccessibleName(heard);
+    m_log.add(std::move(entry));
     if (m_pane)
         m_pane->showNewest();
 }

@@ -30,6 +30,7 @@ class QMenu;
 namespace vorantis {
 
 class OneLineLabel;
+class ReadAloud;
 class Surface;
 class WorkingPane;
 struct Procedure;
@@ -58,6 +59,8 @@ private:
     // The status line says what `said` gives, and says it again after a change of language.
     void setStatus(std::function<QString()> said);
     void showWorking(bool shown);
+    void readAloud();
+    void offerReadAloud();
     void zoomTo(int percent);
     void applyZoom(int percent);
     bool fitsScreenAt(int percent);
@@ -69,6 +72,7 @@ private:
 
     Surface* m_surface = nullptr;
     WorkingPane* m_pane = nullptr; // made when first shown
+    ReadAloud* m_readAloud = nullptr;
     OneLineLabel* m_failure = nullptr;
     std::unique_ptr<WidgetForm> m_form;
     WorkingLog m_log;

@@ -33,6 +33,7 @@ public:
     void setZoom(int percent);
     // Its commands' captions and names, in the language in use.
     void retranslate();
+    WorkingView* view() const { return m_view; }
 
 signals:
     // After Save As…: why the working could not be written, or nothing where it was.

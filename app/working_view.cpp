@@ -6,6 +6,7 @@
 #include "language/language.h"
 #include "working/log.h"
 #include "working/plain_text.h"
+#include "working/speech.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
@@ -69,8 +70,8 @@ public:
     }
 };
 
-// What a screen reader reads of the view: its plain text, each drawn piece in its plain form,
-// where the object's own character would say nothing.
+// What a screen reader reads of the view: each entry as a pupil says it ("three quarters", not
+// "3 slash 4"), where a drawn piece's own character would say nothing.
 class AccessibleWorking : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleWorking(WorkingView* view) : QAccessibleWidget(view, QAccessible::EditableText) { }
@@ -88,8 +89,8 @@ public:
         return state;
     }
 
-    QString text(int start, int end) const override { return view()->plainText(start, end); }
-    int characterCount() const override { return view()->characterCount(); }
+    QString text(int start, int end) const override { return view()->spokenText().mid(start, end - start); }
+    int characterCount() const override { return int(view()->spokenText().size()); }
     int cursorPosition() const override { return view()->textCursor().position(); }
     void setCursorPosition(int position) override
     {
@@ -162,12 +163,14 @@ void WorkingView::append(const working::Entry& entry)
         cursor.insertText(QString::fromStdString(entry.failure->said()));
     }
     m_entryBlocks.push_back(document()->blockCount() - before + (first ? 1 : 0));
+    m_spoken.push_back(toQString(working::spoken(entry)));
     // The view keeps as many entries as the log.
     while (m_entryBlocks.size() > WorkingLog::capacity) {
         QTextCursor oldest(document());
         oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, m_entryBlocks.front());
         oldest.removeSelectedText();
         m_entryBlocks.pop_front();
+        m_spoken.pop_front();
     }
 }
 
@@ -175,6 +178,7 @@ void WorkingView::showAll(const std::deque<working::Entry>& entries)
 {
     clear();
     m_entryBlocks.clear();
+    m_spoken.clear();
     for (const working::Entry& entry : entries)
         append(entry);
 }
@@ -277,6 +281,45 @@ std::vector<QTextBlock> WorkingView::newestEntry() const
          block = block.previous())
         blocks.insert(blocks.begin(), block);
     return blocks;
+}
+
+std::size_t WorkingView::chosenEntry() const
+{
+    if (m_entryBlocks.empty() || !textCursor().hasSelection())
+        return m_entryBlocks.empty() ? 0 : m_entryBlocks.size() - 1;
+    const int block = document()->findBlock(textCursor().selectionStart()).blockNumber();
+    int first = 0;
+    for (std::size_t entry = 0; entry < m_entryBlocks.size(); first += m_entryBlocks[entry++])
+        if (block < first + m_entryBlocks[entry])
+            return entry;
+    return m_entryBlocks.size() - 1;
+}
+
+void WorkingView::highlight(std::size_t entry, int line)
+{
+    QList<QTextEdit::ExtraSelection> shown;
+    if (line >= 0 && entry < m_entryBlocks.size()) {
+        int first = 0;
+        for (std::size_t i = 0; i < entry; ++i)
+            first += m_entryBlocks[i];
+        QTextEdit::ExtraSelection read;
+        read.cursor = QTextCursor(document()->findBlockByNumber(first + line));
+        read.format.setBackground(palette().highlight());
+        read.format.setForeground(palette().highlightedText());
+        read.format.setProperty(QTextFormat::FullWidthSelection, true);
+        shown << read;
+        setTextCursor(QTextCursor(read.cursor.block()));
+        ensureCursorVisible();
+    }
+    setExtraSelections(shown);
+}
+
+QString WorkingView::spokenText() const
+{
+    QString text;
+    for (const QString& entry : m_spoken)
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + entry;
+    return text;
 }
 
 QMimeData* WorkingView::createMimeDataFromSelection() const

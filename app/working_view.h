@@ -30,6 +30,14 @@ public:
     int characterCount() const;
     // The paragraphs of the newest entry: its heading, steps, answer and what follows.
     std::vector<QTextBlock> newestEntry() const;
+    // The entry a selection starts in, counted from the oldest on view; the newest where nothing
+    // is selected.
+    std::size_t chosenEntry() const;
+    // Shows the line of the entry (from 0) highlighted, as it is read aloud; -1 shows none.
+    void highlight(std::size_t entry, int line);
+
+    // What a screen reader reads: each entry's lines in their spoken form.
+    QString spokenText() const;
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
@@ -39,6 +47,7 @@ private:
     void insertMath(QTextCursor& cursor, const working::Math& math, const Language& writtenIn, bool bold);
 
     std::deque<int> m_entryBlocks; // how many paragraphs each entry on view takes
+    std::deque<QString> m_spoken; // each entry on view as it is said
 };
 
 } // namespace vorantis

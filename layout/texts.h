@@ -26,6 +26,8 @@ inline constexpr std::string_view saveAsPageCaption = translatable("Web Page (.h
 inline constexpr std::string_view savedWorkingName = translatable("working");
 inline constexpr std::string_view notCopiedNote =
     translatable("Working: not copied, as the clipboard is closed to this page");
+// Why Read Aloud cannot be chosen.
+inline constexpr std::string_view noVoiceNote = translatable("No voice of this language is installed for reading aloud");
 // Keys a phone's number pad may lack, offered beside a field while it has focus.
 inline constexpr std::string_view missingKeys = "-.e";
 inline constexpr std::string_view missingKeysName = translatable("keys for a minus sign, a decimal point and an exponent");

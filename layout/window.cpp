@@ -18,6 +18,7 @@ constexpr MenuCommand fileCommands[]{
 
 constexpr MenuCommand viewCommands[]{
     {working, "working", translatable("&Working"), {"Ctrl+Shift+W"}, true, false},
+    {readAloud, "readAloud", translatable("&Read Aloud"), {"Ctrl+Shift+L"}, false, false},
     {zoomIn, "zoomIn", translatable("Zoom &In"), {"Ctrl++", "Ctrl+="}, false, true},
     {zoomOut, "zoomOut", translatable("Zoom &Out"), {"Ctrl+-"}, false, false},
     {actualSize, "actualSize", translatable("&Actual Size"), {"Ctrl+0"}, false, false},

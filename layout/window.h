@@ -26,6 +26,8 @@ inline constexpr double statusLinePoints = 8;
 // The working's, larger than the panels': a pupil reads it as a page of an exercise book.
 inline constexpr double workingPanePoints = 10;
 inline constexpr int workingPaneLines = 10; // of entries on view
+// A page at least this wide, in CSS pixels, shows the working beside the panels, else below them.
+inline constexpr int workingBesideFrom = 1280;
 // The drawn lines' pen, in pixels at 100 %.
 inline constexpr int linePenPixels = 3;
 
@@ -35,9 +37,9 @@ inline constexpr int largestZoom = 200;
 inline constexpr int zoomStep = 25;
 
 // What a menu command does. Clear runs the procedure of the same name; the others belong to
-// the front end. Language opens a menu of the languages (language/language.h), each listed
+// the front end. Read Aloud reads the working's newest entry, or the one selected, step by step. Language opens a menu of the languages (language/language.h), each listed
 // by its own name.
-enum class Command { clear, about, exit, working, zoomIn, zoomOut, actualSize, language };
+enum class Command { clear, about, exit, working, readAloud, zoomIn, zoomOut, actualSize, language };
 inline constexpr std::size_t commandCount = static_cast<std::size_t>(Command::language) + 1;
 
 struct MenuCommand {

@@ -23,8 +23,12 @@ ensure_packages() {
 }
 
 # gettext merges the translations into the menu entry and the AppStream data, python3 compiles
-# the catalogues, and Qt's own dialogs take their words from qt6-translations-l10n.
-build_packages=(cmake make g++ qt6-base-dev fonts-liberation2 gettext python3 qt6-translations-l10n)
+# the catalogues, and Qt's own dialogs take their words from qt6-translations-l10n. Read Aloud
+# speaks through Qt's text to speech and the speech dispatcher, with espeak-ng's voices of all
+# five languages; Qt's text to speech includes the headers of Qt's QML integration, which come
+# with qt6-declarative-dev.
+build_packages=(cmake make g++ qt6-base-dev fonts-liberation2 gettext python3 qt6-translations-l10n
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 fuzz_packages=(clang libclang-rt-14-dev)
 # The fonts are cut to the program's characters and shipped as WOFF2 (fonttools, brotli); the
 # installed app's larger icons are drawn from the scalable one (rsvg-convert).

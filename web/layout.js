@@ -140,21 +140,33 @@ function pixelBox(row, win) {
 // scrollbar that shows).
 const roomOnPage = () => document.documentElement.getBoundingClientRect().width;
 
-function layOutSurface(built, win, surface, zoom) {
-  const unseen = new Set(win.unseen);
+// A target is what can be clicked or typed into, and shows (the scratch field never does).
+const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
+
+// The least size of a row's target, from the style sheet: larger under a finger.
+function leastOf(row) {
   const root = getComputedStyle(document.documentElement);
-  const least = { field: parseFloat(root.getPropertyValue("--field-target")),
-    button: parseFloat(root.getPropertyValue("--button-target")) };
-  // A target is what can be clicked or typed into, and shows (the scratch field never does);
-  // a control takes room if it may show (the minus sign of a fraction result).
-  const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
-  const shown = (row) => !unseen.has(row.name);
-  const leastOf = (row) => (row.kind === "field" ? least.field : least.button);
-  // The scale at which every target of the rows is big enough for the pointer.
-  const need = (rows) => Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
+  return parseFloat(root.getPropertyValue(row.kind === "field" ? "--field-target" : "--button-target"));
+}
+
+// The least scale at which every target of the rows is big enough for the pointer, and never
+// below the zoom.
+function targetScale(rows, win, zoom) {
+  return Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
     const [left, top, right, bottom] = pixelBox(row, win);
     return leastOf(row) / Math.min(right - left, bottom - top);
   }));
+}
+
+// The width the whole window needs to show at its own layout.
+const wholeWindowWidth = (built, win, zoom) => (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], win, zoom);
+
+// `room` is the width the surface may take: the page's, less a working pane beside it.
+function layOutSurface(built, win, surface, zoom, room) {
+  const unseen = new Set(win.unseen);
+  // A control takes room if it may show (the minus sign of a fraction result).
+  const shown = (row) => !unseen.has(row.name);
+  const need = (rows) => targetScale(rows, win, zoom);
   const bounds = (rows) => rows.filter(shown).map((row) => pixelBox(row, win)).reduce((a, b) =>
     [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]);
 
@@ -183,7 +195,6 @@ function layOutSurface(built, win, surface, zoom) {
   const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
-  const room = roomOnPage();
   const whole = need(all);
   const windowed = room >= width * whole;
   surface.classList.toggle("reflow", !windowed);

@@ -66,7 +66,7 @@
     while (working.childElementCount > win.workingCapacity)
       working.firstElementChild.remove();
     working.scrollTop = working.scrollHeight;
-    say(click.entry || click.status);
+    say(click.said || click.entry);
   }
 
   // A value wider than its field, or a caption cut short, shows whole in the tooltip, worked
@@ -79,10 +79,19 @@
       target.title = cut ? `${target.textContent}\n${target.dataset.hint}` : target.dataset.hint;
   }
 
+  // The working stands beside the panels where the screen has room for both, the height of the
+  // screen; elsewhere below them. Its text is never smaller than a phone's body text.
+  const besidePanels = () => view.working && roomOnPage() >= win.workingBesideFrom;
   function layOut() {
-    const scale = layOutSurface(built, win, surface, view.zoom);
+    const beside = besidePanels();
+    document.body.classList.toggle("beside", beside);
+    // The pane takes what the whole window leaves, or else its least width beside the panels.
+    const room = roomOnPage(), least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
+    const paneWidth = !beside ? 0 : room - whole >= least ? room - whole : least;
+    const scale = layOutSurface(built, win, surface, view.zoom, room - paneWidth);
+    byId("window").style.setProperty("--pane-width", `${paneWidth}px`);
     status.style.fontSize = `${win.face.statusLinePoints * scale}pt`;
-    pane.style.fontSize = `${win.face.workingPanePoints * scale}pt`;
+    pane.style.fontSize = `max(16px, ${win.face.workingPanePoints * scale}pt)`;
     pane.style.setProperty("--lines", win.face.workingPaneLines);
   }
 
@@ -221,11 +230,41 @@
     buildPane();
     status.textContent = "";
     marked.clear();
+    // A first visit on a screen with room beside the panels shows the working there.
     const { working: shown, zoom, language } = storage.read();
-    view = { working: shown === true, zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0,
-      ...(language && { language }) };
+    view = { working: shown === undefined ? roomOnPage() >= win.workingBesideFrom : shown === true,
+      zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0, ...(language && { language }) };
     setView({});
     byId(win.tabOrder[0]).focus();
+  }
+
+  // Read Aloud: the entry a selection or the focus is in, else the newest, line by line in a
+  // voice of the page's language, the line being read shown highlighted.
+  const speech = globalThis.speechSynthesis;
+  const voice = () => speech?.getVoices().find((v) => v.lang.toLowerCase().startsWith(document.documentElement.lang));
+  function readAloud() {
+    const working = byId(win.workingView.name);
+    const within = (node) => node?.parentElement?.closest?.(`#${win.workingView.name} > li`);
+    const chosen = within(getSelection().anchorNode) ?? within(document.activeElement?.firstChild) ?? working.lastElementChild;
+    if (!chosen || !voice())
+      return;
+    speech.cancel();
+    const lines = [...chosen.querySelectorAll("[data-spoken]")];
+    lines.forEach((line, index) => {
+      const utterance = Object.assign(new SpeechSynthesisUtterance(line.dataset.spoken),
+        { lang: document.documentElement.lang, voice: voice() });
+      utterance.onstart = () => lines.forEach((other) => other.classList.toggle("reading", other === line));
+      utterance.onend = () => index === lines.length - 1 && line.classList.remove("reading");
+      speech.speak(utterance);
+    });
+  }
+  // Without a voice of the language the command cannot be chosen, and says why.
+  function offerReadAloud() {
+    const item = menuBar.flatMap((menu) => menu.items).find((entry) => entry.dataset.command === "readAloud");
+    const heard = Boolean(voice());
+    // Still reached by the arrow keys, as a disabled command of a menu is, and said to be unavailable.
+    item.setAttribute("aria-disabled", String(!heard));
+    item.title = heard ? "" : win.texts.noVoice;
   }
 
   const commands = {
@@ -241,6 +280,7 @@
       byId("startAgain").focus();
     },
     working: () => setView({ working: !view.working }),
+    readAloud,
     language: (code) => speakIn(code),
     zoomIn: () => setView({ zoom: view.zoom + win.zoom.step }),
     zoomOut: () => setView({ zoom: view.zoom - win.zoom.step }),
@@ -278,6 +318,7 @@
     win = JSON.parse(module.ccall("vorantis_window", "string", [], []));
     words();
     menuBar = buildMenuBar(byId("menubar"), win.menus, commands, win.languages, win.language);
+    offerReadAloud();
   }
 
   // Says the page again in the language chosen: the fields keep what they hold, a number in the
@@ -328,6 +369,7 @@
     keepStatusInSight();
     start();
     followRoom();
+    speech?.addEventListener("voiceschanged", offerReadAloud); // a browser's voices come after its page
     performance.mark("vorantis-ready");
     document.documentElement.dataset.ready = "";
     // Offline after the first visit: the service worker keeps the site's files. It is asked

@@ -13,6 +13,7 @@
 #include "working/log.h"
 #include "working/mathml.h"
 #include "working/plain_text.h"
+#include "working/speech.h"
 
 #include <emscripten/emscripten.h>
 
@@ -84,6 +85,9 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
                            {"stale", json::strings(staleResults(click))},
                            {"unfinished", json::strings(unfinishedWrites(click))},
                            {"entry", json::string(working::plainText(entry))},
+                           // What a screen reader is told of the click: its answer, or why it stopped.
+                           {"said", json::string(entry.failure || !entry.result ? lastStatus().said()
+                                                                                : working::spoken(*entry.result, *entry.language))},
                            {"entryPage", json::string(working::html(entry))}});
     workingLog().add(std::move(entry));
     return answer.c_str();

@@ -98,6 +98,7 @@ std::string texts()
         {"saveAsPage", string(tr(saveAsPageCaption))},
         {"savedName", string(tr(savedWorkingName))},
         {"notCopied", string(tr(notCopiedNote))},
+        {"noVoice", string(tr(noVoiceNote))},
         {"keys", string(currentLanguage().decimalComma ? "-,e" : missingKeys)}, // the mark the language writes
         {"keysName", string(tr(missingKeysName))},
         {"about", string(tr(aboutMessage))},
@@ -135,6 +136,7 @@ std::string windowJson()
                    return object({{"name", string(command.name)}, {"caption", string(tr(command.caption))}});
                })},
         {"workingCapacity", number(WorkingLog::capacity)},
+        {"workingBesideFrom", number(workingBesideFrom)},
         {"workingView",
          object({{"name", string(workingView.name)}, {"caption", string(tr(workingView.caption))}})},
         {"stacking", strings(stacking)},

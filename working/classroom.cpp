@@ -108,8 +108,6 @@ CommonFactor commonFactor(std::int64_t numerator, std::int64_t denominator, cons
     // Over 1 or with 1 on top a fraction is in lowest terms, and 0 has no greatest factor.
     if (a <= 1 || b <= 1)
         return {a == 0 || b == 0 ? 0 : 1, false, std::nullopt};
-    const std::initializer_list<std::pair<std::string_view, Math>> pair{{"a", term(numerator)},
-                                                                        {"b", term(denominator)}};
     if (a % b == 0 || b % a == 0) {
         const std::int64_t smaller = std::min(a, b);
         return {smaller, false,

@@ -4,6 +4,7 @@
 #include "core/convert.h"
 #include "core/quote.h"
 #include "language/language.h"
+#include "working/speech.h"
 
 namespace vorantis::working {
 namespace {
@@ -112,22 +113,38 @@ std::string html(const Step& step, const Language& writtenIn)
 {
     std::string text;
     for (const Piece& piece : piecesOf(step))
-        text += piece.math ? "<math>" + mathML(*piece.math, writtenIn) + "</math>" : escapedHtml(piece.words);
+        // A screen reader says each piece as a pupil says it: "three quarters", not "3 slash 4".
+        text += piece.math ? "<math aria-label=\"" + escapedHtml(spoken(*piece.math, writtenIn)) + "\">" +
+                mathML(*piece.math, writtenIn) + "</math>"
+                           : escapedHtml(piece.words);
     return text;
 }
 
 std::string html(const Entry& entry)
 {
     const Language& language = *entry.language;
-    std::string text = "<h3>" + html(entry.heading, language) + "</h3>";
+    // Each line keeps its spoken form, which Read Aloud says; the heading is named by it too, so
+    // that a screen reader lists it among the headings in words.
+    const auto line = [&language](std::string_view tag, std::string_view attributes, const Step& step,
+                                  std::string_view inner = {}) {
+        const std::string said = escapedHtml(spoken(step, language));
+        return "<" + std::string(tag) + std::string(attributes) + " data-spoken=\"" + said + "\"" +
+            (tag == "h3" ? " aria-label=\"" + said + "\"" : std::string()) + ">" +
+            (inner.empty() ? html(step, language) : "<" + std::string(inner) + ">" + html(step, language) + "</" +
+                     std::string(inner) + ">") +
+            "</" + std::string(tag) + ">";
+    };
+    std::string text = line("h3", "", entry.heading);
     for (const Step& step : entry.steps)
-        text += "<p>" + html(step, language) + "</p>";
+        text += line("p", "", step);
     if (entry.result)
-        text += "<p class=\"result\"><strong>" + html(*entry.result, language) + "</strong></p>";
+        text += line("p", " class=\"result\"", *entry.result, "strong");
     if (entry.afterword)
-        text += "<p>" + html(*entry.afterword, language) + "</p>";
-    if (entry.failure)
-        text += "<p class=\"failure\">" + escapedHtml(entry.failure->said()) + "</p>";
+        text += line("p", "", *entry.afterword);
+    if (entry.failure) {
+        const std::string said = escapedHtml(entry.failure->said());
+        text += "<p class=\"failure\" data-spoken=\"" + said + "\">" + said + "</p>";
+    }
     return text;
 }
 

@@ -13,7 +13,7 @@ namespace vorantis::working {
 
 // The contents of a <math> element.
 std::string mathML(const Math& math, const Language& writtenIn);
-// A step's sentence as HTML, its mathematics in <math> elements.
+// A step's sentence as HTML, its mathematics in <math> elements, each named by its spoken form.
 std::string html(const Step& step, const Language& writtenIn);
 // An entry as HTML: its heading as <h3>, a paragraph each for the steps, the answer, what follows
 // it and the failure.

@@ -3,6 +3,8 @@
 
 #include "app/working_view.h"
 #include "app/qt_text.h"
+#include "language/language.h"
+#include "layout/texts.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/tables.h"
 
@@ -68,6 +70,29 @@ TEST_F(Window, TheWorkingDrawsFractionsStackedAndASelectionCopiesPlainText)
     EXPECT_TRUE(plain.contains("1/2 + 1/3 = 3/6 + 2/6 = 5/6")) << plain.toStdString();
 }
 
+// Read Aloud stands in the View menu. Once the system's speech has answered, it is offered where a
+// voice of the language is installed, and reading highlights the entry's lines in turn; where none
+// is, it cannot be chosen, and its tooltip says why in the language in use.
+TEST_F(Window, ReadAloudReadsTheNewestEntryOrSaysWhyItCannot)
+{
+    choose("view", "working");
+    type("Text23", "17");
+    type("Text24", "5");
+    click("Command3");
+    QAction* read = window.findChild<QAction*>("readAloud");
+    ASSERT_TRUE(read && read->shortcut() == QKeySequence("Ctrl+Shift+L"));
+    const QString waiting = toQString(tr("Reading aloud is getting ready"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return read->toolTip() != waiting; }, 20000));
+    if (!read->isEnabled()) {
+        EXPECT_EQ(read->toolTip(), toQString(tr(noVoiceNote)));
+        return;
+    }
+    auto* working = window.findChild<WorkingView*>("working");
+    key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(working->extraSelections().size(), 1);
+    EXPECT_EQ(working->extraSelections().front().cursor.block().text().toStdString(), "17 ÷ 5"); // its heading first
+}
+
 // A worked example is short, as on the board: at most six lines, none of which wraps in the
 // pane at the window's own size.
 TEST_F(Window, EveryWorkedExampleTakesAtMostSixLinesThatDoNotWrap)
@@ -118,7 +143,8 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
                 QApplication::clipboard()->text().contains("\n1/2 × 3/4 = 3/8\n"));
     // The page draws the fractions as MathML does: stacked over a bar.
     const QByteArray html = page.readAll();
-    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>") && html.contains("<math><mrow><mfrac><mrow><mn>1</mn></mrow>"));
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>") && html.contains("<mfrac><mrow><mn>1</mn></mrow><mrow><mn>2</mn></mrow></mfrac>") &&
+                html.contains("aria-label=\"one half times three quarters is three eighths\""));
     ASSERT_TRUE(save("/sys/working.txt")); // a folder no one may write in, root included
     EXPECT_TRUE(window.failureMessage().startsWith("Working: not saved to /sys/working.txt: "));
     click("clearWorking");

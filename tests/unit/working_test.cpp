@@ -190,7 +190,10 @@ TEST(WorkingLog, WritesAnEntryAsPlainTextOrAsAnEscapedPage)
     WorkingLog log;
     log.add(entryOf(working::typed("<a & \"b\">")));
     EXPECT_EQ(log.plainText(), "\"<a & \"b\">\"\n");
-    EXPECT_NE(log.html().find("<h3><math><mtext>&quot;&lt;a &amp; &quot;b&quot;&gt;&quot;</mtext></math></h3>"),
+    const std::string shown = "&quot;&lt;a &amp; &quot;b&quot;&gt;&quot;";
+    const std::string named = "\"" + shown + "\"";
+    EXPECT_NE(log.html().find("<h3 data-spoken=" + named + " aria-label=" + named + "><math aria-label=" + named +
+                              "><mtext>" + shown + "</mtext></math></h3>"),
               std::string::npos);
 }
 

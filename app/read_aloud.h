@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "working/entry.h"
+
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QStringList>
+#include <QThread>
+
+#include <functional>
+
+namespace vorantis {
+
+// Reads an entry of the working aloud, step by step, in the spoken form of the language in use,
+// through the system's speech (Qt's text to speech). `reading` is told which line is being read,
+// from 0, and -1 when it is done, so that the line can be shown highlighted. The system's speech
+// takes seconds to answer when first asked, so it is asked on a thread of its own, once the
+// window is up; `changed` tells when what can be read aloud has changed.
+class ReadAloud : public QObject {
+    Q_OBJECT
+
+public:
+    ReadAloud(std::function<void(int line)> reading, std::function<void()> changed, QObject* parent);
+    ~ReadAloud() override;
+
+    // Whether a voice of the language in use can be heard; where not, why, in its words.
+    bool available() const;
+    QString unavailableReason() const;
+
+    void read(const working::Entry& entry);
+    void stop();
+
+signals:
+    void say(const QString& text, const QLocale& locale);
+    void silence();
+
+private:
+    void spoken(bool done);
+    void sayNext();
+
+    QThread m_thread;
+    bool m_asked = false; // the system's speech has answered, with `m_locales` or none
+    bool m_engine = false;
+    QList<QLocale> m_locales;
+    std::function<void(int)> m_reading;
+    std::function<void()> m_changed;
+    QStringList m_lines;
+    int m_next = 0;
+};
+
+} // namespace vorantis

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The working as a pupil says it aloud, for a screen reader and for Read Aloud: "three
+// quarters", not "3/4"; "two to the power of ten", not "2^10". Built from the working's tree by
+// the rules of each language (language/speech.h), in the language in use; nothing is read back
+// from text.
+
+#include "working/entry.h"
+
+#include <string>
+
+namespace vorantis::working {
+
+std::string spoken(const Math& math, const Language& writtenIn);
+std::string spoken(const Step& step, const Language& writtenIn);
+// The heading, the steps, the answer and the failure, each a sentence of its own.
+std::string spoken(const Entry& entry);
+
+} // namespace vorantis::working
