@@ -196,9 +196,11 @@ void MainWindow::offerReadAloud()
     qobject_cast<QMenu*>(read->parent())->setToolTipsVisible(true);
 }
 
-// The entry selected in the pane, or else the newest.
+// The entry selected in the pane, or else the newest; chosen again while it reads, it stops.
 void MainWindow::readAloud()
 {
+    if (m_readAloud->reading())
+        return m_readAloud->stop();
     if (m_log.entries().empty())
         return;
     const std::size_t chosen = m_pane && m_pane->isVisible() ? m_pane->view()->chosenEntry() : m_log.entries().size() - 1;

@@ -31,6 +31,7 @@ public:
 
     void read(const working::Entry& entry);
     void stop();
+    bool reading() const { return m_next > 0; }
 
 signals:
     void say(const QString& text, const QLocale& locale);

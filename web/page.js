@@ -239,11 +239,16 @@
   }
 
   // Read Aloud: the entry a selection or the focus is in, else the newest, line by line in a
-  // voice of the page's language, the line being read shown highlighted.
+  // voice of the page's language, the line being read shown highlighted; again, it stops.
   const speech = globalThis.speechSynthesis;
   const voice = () => speech?.getVoices().find((v) => v.lang.toLowerCase().startsWith(document.documentElement.lang));
   function readAloud() {
     const working = byId(win.workingView.name);
+    if (speech?.speaking || speech?.pending) { // chosen again while it reads, it stops
+      speech.cancel();
+      working.querySelectorAll(".reading").forEach((line) => line.classList.remove("reading"));
+      return;
+    }
     const within = (node) => node?.parentElement?.closest?.(`#${win.workingView.name} > li`);
     const chosen = within(getSelection().anchorNode) ?? within(document.activeElement?.firstChild) ?? working.lastElementChild;
     if (!chosen || !voice())
