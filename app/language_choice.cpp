@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -27,6 +28,8 @@ const Language& systemLanguage()
 void speak(const Language& language)
 {
     useLanguage(language);
+    // The window's language is the application's locale, which Qt tells assistive technology.
+    QLocale::setDefault(QLocale(QString::fromUtf8(language.code.data(), qsizetype(language.code.size()))));
     if (!QCoreApplication::instance())
         return; // Qt's own texts wait for the application
     // One translator for Qt's own texts, replaced at each change; none for English.

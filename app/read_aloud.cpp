@@ -24,14 +24,24 @@ public:
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty())
             return emit ready(false, {});
-        // The speech dispatcher, which speaks every language of espeak-ng, else any other.
-        m_speech = new QTextToSpeech(engines.contains("speechd") ? QStringLiteral("speechd") : engines.front(), this);
+        // The speech dispatcher, which speaks every language of espeak-ng, else any other. A
+        // dispatcher that another program is starting at the same moment may not answer yet:
+        // it is asked once more, a second later.
+        const QString engine = engines.contains("speechd") ? QStringLiteral("speechd") : engines.front();
+        m_speech = new QTextToSpeech(engine, this);
+        if (m_speech->state() == QTextToSpeech::Error) {
+            delete m_speech;
+            QThread::sleep(1);
+            m_speech = new QTextToSpeech(engine, this);
+        }
         connect(m_speech, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             if (m_speaking && state != QTextToSpeech::Speaking)
                 emit spoken(state != QTextToSpeech::Error);
             m_speaking = state == QTextToSpeech::Speaking;
         });
-        emit ready(m_speech->state() != QTextToSpeech::Error, m_speech->availableLocales());
+        if (m_speech->state() == QTextToSpeech::Error)
+            return emit ready(true, {});
+        emit ready(true, m_speech->availableLocales());
     }
     void say(const QString& text, const QLocale& locale)
     {
@@ -81,7 +91,7 @@ ReadAloud::~ReadAloud()
     m_thread.wait();
 }
 
-bool ReadAloud::available() const { return m_engine && m_locales.contains(localeOf(currentLanguage())); }
+bool ReadAloud::available() const { return m_locales.contains(localeOf(currentLanguage())); }
 
 QString ReadAloud::unavailableReason() const
 {
@@ -89,6 +99,8 @@ QString ReadAloud::unavailableReason() const
         return toQString(vorantis::tr("Reading aloud is getting ready"));
     if (!m_engine)
         return toQString(vorantis::tr("Reading aloud needs the system's speech, which is not installed"));
+    if (m_locales.isEmpty())
+        return toQString(vorantis::tr("Reading aloud needs the system's speech, which does not answer"));
     return toQString(vorantis::tr(noVoiceNote));
 }
 

@@ -43,7 +43,7 @@ private:
 
     QThread m_thread;
     bool m_asked = false; // the system's speech has answered, with `m_locales` or none
-    bool m_engine = false;
+    bool m_engine = false; // the system has speech, whether or not it answered
     QList<QLocale> m_locales;
     std::function<void(int)> m_reading;
     std::function<void()> m_changed;
