@@ -83,26 +83,21 @@ void WidgetForm::setVisible(Label label, bool visible)
     m_labels[static_cast<std::size_t>(label)]->setVisible(visible);
 }
 
-QWidget* WidgetForm::widgetNamed(std::string_view control) const
+QWidget* WidgetForm::widgetOf(Control control) const
 {
-    for (const Field field : allFields)
-        if (controlName(field) == control)
-            return m_fields[static_cast<std::size_t>(field)];
-    for (const Label label : allLabels)
-        if (controlName(label) == control)
-            return m_labels[static_cast<std::size_t>(label)];
-    return nullptr;
+    if (const auto* field = std::get_if<Field>(&control))
+        return m_fields[static_cast<std::size_t>(*field)];
+    return m_labels[static_cast<std::size_t>(std::get<Label>(control))];
 }
 
-void WidgetForm::markAfterFailure(const std::vector<std::string_view>& stale,
-                                  const std::vector<std::string_view>& unfinished)
+void WidgetForm::markAfterFailure(const std::vector<Control>& stale, const std::vector<Control>& unfinished)
 {
     for (const auto& [widget, mark] : m_marked)
         unmark(widget);
     m_marked.clear();
     for (const auto& [controls, mark] : {std::pair(stale, Mark::stale), std::pair(unfinished, Mark::unfinished)})
-        for (const std::string_view control : controls) {
-            QWidget* widget = widgetNamed(control);
+        for (const Control control : controls) {
+            QWidget* widget = widgetOf(control);
             QPalette greyed = widget->palette();
             for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
                 greyed.setColor(role, notThisAnswer);

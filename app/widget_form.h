@@ -32,8 +32,7 @@ public:
     // whose text an earlier click left, and what it wrote before it stopped. Each is greyed and
     // said so to a screen reader, without a change to its text. Every other mark goes; typing
     // into a marked field takes its mark off.
-    void markAfterFailure(const std::vector<std::string_view>& stale,
-                          const std::vector<std::string_view>& unfinished);
+    void markAfterFailure(const std::vector<Control>& stale, const std::vector<Control>& unfinished);
 
     // After a change of language: every number on view in the new language's decimal mark, so
     // that it reads back to the value it had in `before`, and the marks described in its words.
@@ -41,7 +40,7 @@ public:
 
 private:
     enum class Mark { stale, unfinished };
-    QWidget* widgetNamed(std::string_view control) const;
+    QWidget* widgetOf(Control control) const;
     void describe(QWidget* widget, Mark mark);
 
     std::vector<std::pair<QWidget*, Mark>> m_marked;

@@ -19,7 +19,6 @@ std::string saidPart(const Message::Part& part)
                           [](const Message::Words& words) { return std::string(tr(words.english)); },
                           [](const Message::Typed& typed) { return quoted(typed.text); },
                           [](const Message::Number& number) { return DoubleToText(number.value); },
-                          [](const Message::Verbatim& verbatim) { return verbatim.text; },
                           [](const std::shared_ptr<const Message>& inner) { return inner->said(); },
                       },
                       part);

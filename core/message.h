@@ -30,11 +30,7 @@ public:
     struct Number {
         double value;
     };
-    // A text that is the same in every language, shown as it is.
-    struct Verbatim {
-        std::string text;
-    };
-    using Part = std::variant<Words, Typed, Number, Verbatim, std::shared_ptr<const Message>>;
+    using Part = std::variant<Words, Typed, Number, std::shared_ptr<const Message>>;
 
     // `pattern` is English, marked translatable() where it is written; each {name} is the part
     // of that name.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A click as every front end runs it: the procedure runs on the form, and a failure becomes
-// the one line the user reads. This is the one place where a procedure's failure is caught
-// (the working, which asks the core about texts that may be no numbers, catches the answers
-// to its own questions). The click also keeps what it saw and did, from which its working is
-// explained.
+// A click as every front end runs it: the procedure runs on the form, and its Failure, the one
+// exception caught here, becomes the one line the user reads. This is the one place where a
+// procedure's failure is caught (the working, which asks the core about texts that may be no
+// numbers, catches the answers to its own questions). The click also keeps what it saw and
+// did, from which its working is explained.
 
 #include "core/failure.h"
 #include "core/message.h"
@@ -34,7 +34,7 @@ enum class Visibility { hidden, shown };
 // One write of a procedure, in the order it made them: a field's text, a label's caption, or
 // whether a label is shown.
 struct Write {
-    std::string_view control;
+    Control control;
     std::variant<std::string, Visibility> value;
 };
 
@@ -44,7 +44,7 @@ struct Click {
     FormState after;
     std::vector<Write> writes;
     std::optional<Message> failure; // why the procedure stopped; nothing where it ran to its end
-    std::optional<FailureKind> kind; // of a failure of the arithmetic
+    std::optional<FailureKind> kind; // of the failure, where there is one
     // Of a click that ran to its end: a result beyond the numbers the calculator holds, which
     // shows as "Infinity" and is no failure.
     std::optional<Message> note;
@@ -70,11 +70,11 @@ inline std::string statusLine(const Click& click) { return statusOf(click).said(
 // The results a failed click did not reach: what they show is left from an earlier click,
 // and a front end marks them so, without changing their text (17 ÷ 0 beside an earlier
 // "-4 remainder 3"). Empty for a click that ran to its end.
-std::vector<std::string_view> staleResults(const Click& click);
+std::vector<Control> staleResults(const Click& click);
 
 // What a failed click did write before it stopped, its operator signs aside: unfinished, as
 // 0 over 2 is when 1/2 ÷ 1/0 stops; a front end marks them so, without changing their text,
 // until the next click or an edit. Empty for a click that ran to its end.
-std::vector<std::string_view> unfinishedWrites(const Click& click);
+std::vector<Control> unfinishedWrites(const Click& click);
 
 } // namespace vorantis

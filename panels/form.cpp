@@ -27,6 +27,11 @@ std::string_view controlName(Label label)
 
 #undef VORANTIS_NAME
 
+std::string_view controlName(Control control)
+{
+    return std::visit([](auto identity) { return controlName(identity); }, control);
+}
+
 std::optional<Field> fieldNamed(std::string_view name)
 {
     for (const Field field : allFields)

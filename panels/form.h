@@ -32,6 +32,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vorantis {
 
@@ -60,9 +61,14 @@ inline constexpr std::array allLabels{VORANTIS_LABELS(VORANTIS_LABEL)};
 #undef VORANTIS_FIELD
 #undef VORANTIS_LABEL
 
-// The control name, as the window and its tests know it.
+// A control a procedure writes or shows its answer in: a field or a label, by its identity.
+using Control = std::variant<Field, Label>;
+
+// The control name, as the window and its tests know it: for the edges, an element's id or a
+// widget's object name.
 std::string_view controlName(Field field);
 std::string_view controlName(Label label);
+std::string_view controlName(Control control);
 
 // The field with this control name, if there is one.
 std::optional<Field> fieldNamed(std::string_view name);

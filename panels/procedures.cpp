@@ -23,17 +23,17 @@ constexpr std::string_view fractionPanel = translatable("Multiply, Divide, and A
 // The results each shows, where the pupil reads the answer; a field that is also typed into
 // (n and d, which the conversion buttons and Simplify rewrite) is the pupil's own, not only a
 // result.
-constexpr std::span<const std::string_view> none{};
-constexpr std::string_view decimalResult[]{"Text22"};
-constexpr std::string_view divisionResults[]{"Text3", "Text4"};
-constexpr std::string_view rootResult[]{"Label12"};
-constexpr std::string_view powerResult[]{"Text15"};
-constexpr std::string_view primeResult[]{"Label17"};
-constexpr std::string_view fromFractionResults[]{"Text1", "Text2"};
-constexpr std::string_view fromDecimalResults[]{"Text5", "Text6", "Text2"};
-constexpr std::string_view fromPercentResults[]{"Text1", "Text5", "Text6"};
-constexpr std::string_view simplifyResults[]{"Text5", "Text6"};
-constexpr std::string_view fractionResults[]{"Text33", "Text34"};
+constexpr std::span<const Control> none{};
+constexpr Control decimalResult[]{Field::Text22};
+constexpr Control divisionResults[]{Field::Text3, Field::Text4};
+constexpr Control rootResult[]{Label::Label12};
+constexpr Control powerResult[]{Field::Text15};
+constexpr Control primeResult[]{Label::Label17};
+constexpr Control fromFractionResults[]{Field::Text1, Field::Text2};
+constexpr Control fromDecimalResults[]{Field::Text5, Field::Text6, Field::Text2};
+constexpr Control fromPercentResults[]{Field::Text1, Field::Text5, Field::Text6};
+constexpr Control simplifyResults[]{Field::Text5, Field::Text6};
+constexpr Control fractionResults[]{Field::Text33, Field::Text34};
 
 constexpr std::array table{
     Procedure{ProcedureId::clear, "clear", translatable("Clear"), clear_Click, none},

@@ -41,7 +41,7 @@ struct Procedure {
     std::string_view control;
     std::string_view panel; // English: tr() gives it in the language in use
     void (*run)(Form&);
-    std::span<const std::string_view> results; // the controls where its answer shows
+    std::span<const Control> results; // the controls where its answer shows
 };
 
 // In the order of their ids.

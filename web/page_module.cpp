@@ -28,6 +28,14 @@ vorantis::WorkingLog& workingLog()
     return log;
 }
 
+// The controls by their names, which are the page's element ids.
+std::string controlNames(const std::vector<vorantis::Control>& controls)
+{
+    return vorantis::json::array(controls, [](vorantis::Control control) {
+        return vorantis::json::string(vorantis::controlName(control));
+    });
+}
+
 // What the status line says of the last click, kept to be said again in another language.
 vorantis::StatusNote& lastStatus()
 {
@@ -82,8 +90,8 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
     lastStatus() = statusOf(click);
     answer = json::object({{"status", json::string(lastStatus().said())},
                            {"failed", json::boolean(click.failed())},
-                           {"stale", json::strings(staleResults(click))},
-                           {"unfinished", json::strings(unfinishedWrites(click))},
+                           {"stale", controlNames(staleResults(click))},
+                           {"unfinished", controlNames(unfinishedWrites(click))},
                            {"entry", json::string(working::plainText(entry))},
                            // What a screen reader is told of the click: its answer, or why it stopped.
                            {"said", json::string(entry.failure || !entry.result ? lastStatus().said()

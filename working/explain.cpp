@@ -63,10 +63,10 @@ void sayWrites(const Click& click, Entry& entry)
     entry.afterword.reset();
     for (const Write& write : click.writes)
         if (const auto* value = std::get_if<std::string>(&write.value)) {
-            const ControlRow* row = controlRow(write.control);
+            const ControlRow* row = controlRow(controlName(write.control));
             entry.steps.push_back(working::said(
                 translatable("{field} shows {value}"),
-                {{"field", working::words(row && !row->messageName.empty() ? row->messageName : write.control)},
+                {{"field", working::words(row->messageName.empty() ? controlName(write.control) : row->messageName)},
                  {"value", working::term(*value)}}));
         }
     if (entry.steps.empty() && !click.failed())

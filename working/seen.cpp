@@ -17,7 +17,7 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
 }
 
-std::optional<std::string> writeOf(const Click& click, std::string_view control, int nth)
+std::optional<std::string> writeOf(const Click& click, Control control, int nth)
 {
     for (const Write& write : click.writes)
         if (const auto* text = std::get_if<std::string>(&write.value);
@@ -34,13 +34,13 @@ std::string Seen::after(Field field) const { return trimmed(m_click.after[field]
 
 std::optional<std::string> Seen::written(Field field, int nth) const
 {
-    const auto text = writeOf(m_click, controlName(field), nth);
+    const auto text = writeOf(m_click, field, nth);
     return text ? std::optional(trimmed(*text)) : std::nullopt;
 }
 
 std::optional<std::string> Seen::written(Label label, int nth) const
 {
-    return writeOf(m_click, controlName(label), nth);
+    return writeOf(m_click, label, nth);
 }
 
 std::optional<Visibility> Seen::visibilityWritten(Label label) const
@@ -48,7 +48,7 @@ std::optional<Visibility> Seen::visibilityWritten(Label label) const
     std::optional<Visibility> last;
     for (const Write& write : m_click.writes)
         if (const auto* visibility = std::get_if<Visibility>(&write.value);
-            visibility && write.control == controlName(label))
+            visibility && write.control == Control(label))
             last = *visibility;
     return last;
 }

@@ -79,7 +79,7 @@ std::string writeProblem(const Click& click, const MemoryForm& form)
     std::string rule;
     bool more = static_cast<bool>(words >> rule);
     for (const Write& each : click.writes) {
-        const std::string write = std::string(each.control) + "=" + testing::valueOf(each);
+        const std::string write = std::string(controlName(each.control)) + "=" + testing::valueOf(each);
         for (; more && !fits(rule.substr(0, rule.find('?')), write, form);
              more = static_cast<bool>(words >> rule))
             if (!rule.ends_with('?') && !rule.starts_with("*="))

@@ -77,7 +77,7 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
     else if (click.note)
         outcome.failure = "Note: " + click.note->said();
     for (const Write& write : click.writes) {
-        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(write.control) + "=";
+        outcome.writes += (outcome.writes.empty() ? "" : " ") + std::string(controlName(write.control)) + "=";
         for (const char c : valueOf(write)) // as the table writes a value
             outcome.writes += c == ' ' ? "\\s"
                 : c == '\n'            ? "\\n"
@@ -85,10 +85,10 @@ ClickOutcome clickOn(std::string_view control, MemoryForm& form)
                 : c == '\\'            ? "\\\\"
                                        : std::string(1, c);
     }
-    for (const std::string_view result : staleResults(click))
-        outcome.stale += (outcome.stale.empty() ? "" : " ") + std::string(result);
-    for (const std::string_view written : unfinishedWrites(click))
-        outcome.unfinished += (outcome.unfinished.empty() ? "" : " ") + std::string(written);
+    for (const Control result : staleResults(click))
+        outcome.stale += (outcome.stale.empty() ? "" : " ") + std::string(controlName(result));
+    for (const Control written : unfinishedWrites(click))
+        outcome.unfinished += (outcome.unfinished.empty() ? "" : " ") + std::string(controlName(written));
     return outcome;
 }
 
