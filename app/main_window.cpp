@@ -107,6 +107,9 @@ void MainWindow::buildMenu()
     // anew whenever the menu with the zoom opens.
     connect(qobject_cast<QMenu*>(action(Command::zoomIn)->parent()), &QMenu::aboutToShow, this,
             &MainWindow::enableZoomCommands);
+    // Read Aloud asks for the system's voices when there may be something to read aloud.
+    connect(qobject_cast<QMenu*>(action(Command::readAloud)->parent()), &QMenu::aboutToShow, m_readAloud,
+            &ReadAloud::prepare);
 }
 
 // Each language by its own name, the one in use checked.
@@ -261,6 +264,8 @@ void MainWindow::run(const Procedure& procedure)
 
 void MainWindow::showWorking(bool shown)
 {
+    if (shown)
+        m_readAloud->prepare();
     if (shown && !m_pane) {
         m_pane = new WorkingPane(m_log, centralWidget());
         m_pane->setZoom(m_shownZoom);

@@ -68,9 +68,16 @@ private:
 ReadAloud::ReadAloud(std::function<void(int)> reading, std::function<void()> changed, QObject* parent)
     : QObject(parent), m_reading(std::move(reading)), m_changed(std::move(changed))
 {
+}
+
+void ReadAloud::prepare()
+{
+    if (m_thread)
+        return;
+    m_thread = new QThread;
     auto* voice = new Voice;
-    voice->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, voice, &QObject::deleteLater);
+    voice->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, voice, &QObject::deleteLater);
     connect(this, &ReadAloud::say, voice, &Voice::say);
     connect(this, &ReadAloud::silence, voice, &Voice::silence);
     connect(voice, &Voice::spoken, this, &ReadAloud::spoken);
@@ -80,15 +87,19 @@ ReadAloud::ReadAloud(std::function<void(int)> reading, std::function<void()> cha
         m_locales = locales;
         m_changed();
     });
-    m_thread.start();
-    // Once the window is up and drawn: a first start waits for nothing.
+    m_thread->start();
     QTimer::singleShot(0, voice, &Voice::start);
 }
 
 ReadAloud::~ReadAloud()
 {
-    m_thread.quit();
-    m_thread.wait();
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    // A system's speech that never answers keeps its thread waiting: the window does not wait
+    // with it, and the thread ends with the program.
+    if (m_thread->wait(1000))
+        delete m_thread;
 }
 
 bool ReadAloud::available() const { return m_locales.contains(localeOf(currentLanguage())); }

@@ -13,7 +13,7 @@ list(SORT sources)
 set(common --from-code=UTF-8 --add-comments=TRANSLATORS: --sort-by-file --package-name=vorantis
     --msgid-bugs-address=dravelin@example.org)
 execute_process(COMMAND ${XGETTEXT} ${common} --language=C++ --keyword=tr:1,1t --keyword=tr:1,2c,2t --keyword=trIn:2,2t
-        --keyword=trIn:2,3c,3t --keyword=trn:1,2 --keyword=translatable --keyword=translatableIn:1c,2 --keyword=sentence:1 --keyword=sentencePlural:1,2 -o ${POT} ${sources}
+        --keyword=trIn:2,3c,3t --keyword=trn:1,2 --keyword=translatable --keyword=translatableIn:1c,2 --keyword=counted:1,2 -o ${POT} ${sources}
     COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SOURCE_DIR})
 # Joined to the same template: the menu entry's keys, then the AppStream texts (by gettext's
 # own rules for the format).

@@ -31,7 +31,8 @@ struct Step {
 
 // A step of one sentence: the pattern's {name}s hold the values.
 Step said(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Math>> values);
-// A step that counts something, in the form its language gives the count.
+// A step that counts something, in the form its language gives the count. The two English forms
+// are one entry of the catalogue, with its plural (the extractor knows counted()).
 Step counted(std::string_view one, std::string_view many, unsigned long count,
              std::initializer_list<std::pair<std::string_view, Math>> values);
 // A step of mathematics alone: "3/6 + 2/6 = 5/6".

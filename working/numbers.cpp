@@ -201,12 +201,12 @@ void explainPrimeTest(const Seen& seen, Entry& entry)
         {"primes", list(std::move(primes))},
         {"last", term(passed == 0 ? 0 : trial.tried[passed - 1])}};
     if (passed > 0 && passed <= 8)
-        entry.steps.push_back(counted(translatable("{n} is not divisible by {primes}"),
-                                      translatable("{n} is not divisible by any of {primes}"), passed, values));
+        entry.steps.push_back(
+            counted("{n} is not divisible by {primes}", "{n} is not divisible by any of {primes}", passed, values));
     else if (passed > 8)
-        entry.steps.push_back(counted(translatable("{n} is not divisible by the {count} prime from 2 to {last}"),
-                                      translatable("{n} is not divisible by any of the {count} primes from 2 to {last}"),
-                                      passed, values));
+        entry.steps.push_back(counted("{n} is not divisible by the {count} prime from 2 to {last}",
+                                      "{n} is not divisible by any of the {count} primes from 2 to {last}", passed,
+                                      values));
     if (prime) {
         if (trial.tried.empty())
             entry.steps.push_back(said(translatable("its only divisors are 1 and {n}"), {{"n", number}}));

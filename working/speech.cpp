@@ -46,10 +46,19 @@ std::string numeral(std::string_view digits, bool numerator)
 std::string saidNumber(const std::string& written)
 {
     std::string_view text = written;
-    if (text.starts_with('-'))
-        return fillRule("negative", {{"term", saidNumber(written.substr(1))}});
-    if (const auto e = text.find('E'); e != std::string_view::npos) {
-        const std::string exponent(text.substr(text[e + 1] == '+' ? e + 2 : e + 1));
+    if (text.starts_with('-') || text.starts_with('+'))
+        return text.starts_with('+') ? saidNumber(written.substr(1))
+                                     : fillRule("negative", {{"term", saidNumber(written.substr(1))}});
+    if (text.starts_with('.') || text.starts_with(',')) // ",5" is said as the 0,5 it is
+        return saidNumber("0" + written);
+    if (const auto e = text.find_first_of("Ee"); e != std::string_view::npos) {
+        std::string exponent(text.substr(text[e + 1] == '+' ? e + 2 : e + 1));
+        const bool below = exponent.starts_with('-');
+        if (below)
+            exponent.erase(0, 1);
+        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 1)); // 1E-05: five
+        if (below)
+            exponent.insert(0, "-");
         const std::string normal = exponent.starts_with('-') ? fillRule("negative", {{"term", saidNumber(exponent.substr(1))}})
                                                              : saidNumber(exponent);
         return fillRule("times ten to the", {{"number", saidNumber(std::string(text.substr(0, e)))}, {"exponent", normal}});
@@ -67,6 +76,15 @@ std::string saidNumber(const std::string& written)
     return std::string(text.substr(0, mark)) + " " + std::string(speechRule("decimal mark")) + " " + decimals;
 }
 
+// What brackets hold, between the language's words for them where it has such words.
+std::string grouped(const std::string& said)
+{
+    const std::string_view open = speechRule("sign ("), close = speechRule("sign )");
+    if (open.empty() || close.empty())
+        return said;
+    return std::string(open) + " " + said + " " + std::string(close);
+}
+
 // "three quarters" where the denominator has a name, else "3 over 7".
 std::string fraction(const Math& top, const Math& bottom, const Language& writtenIn)
 {
@@ -74,8 +92,13 @@ std::string fraction(const Math& top, const Math& bottom, const Language& writte
     if (top.kind == Kind::number && bottom.kind == Kind::number && top.text.starts_with('-') && isDigits(d))
         return fillRule("negative", {{"term", fraction(working::number(top.text.substr(1)), bottom, writtenIn)}});
     const std::string_view names = isDigits(n) && isDigits(d) ? speechRule("fraction " + d) : std::string_view();
+    // A term of several is said between the words for brackets, or (12 ÷ 6)/(18 ÷ 6) would be
+    // heard as one division after another.
+    const auto term = [&writtenIn](const Math& part) {
+        return part.kind == Kind::row ? grouped(spoken(part, writtenIn)) : spoken(part, writtenIn);
+    };
     if (names.empty())
-        return fillRule("fraction over", {{"numerator", spoken(top, writtenIn)}, {"denominator", spoken(bottom, writtenIn)}});
+        return fillRule("fraction over", {{"numerator", term(top)}, {"denominator", term(bottom)}});
     const auto bar = names.find('|');
     std::string_view one = names.substr(0, bar), many = bar == std::string_view::npos ? one : names.substr(bar + 1);
     const auto trim = [](std::string_view s) {
@@ -118,9 +141,21 @@ std::string row(const Math& math, const Language& writtenIn)
         const Math rest = parts.size() == 2 ? parts[1] : working::row({parts.begin() + 1, parts.end()});
         return fillRule("negative", {{"term", spoken(rest, writtenIn)}});
     }
+    // Brackets round a single term (2 − (−3)) are only written; round several they are said.
     std::string said;
-    for (const Math& part : parts) {
-        const std::string word = spoken(part, writtenIn);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        std::string word;
+        if (parts[i].kind == Kind::sign && parts[i].text == "(") {
+            std::size_t close = i + 1, depth = 1;
+            for (; close < parts.size() && depth > 0; ++close)
+                if (parts[close].kind == Kind::sign)
+                    depth += parts[close].text == "(" ? 1 : parts[close].text == ")" ? -1 : 0;
+            const std::vector<Math> inner(parts.begin() + long(i) + 1, parts.begin() + long(close) - 1);
+            word = inner.size() == 1 ? spoken(inner.front(), writtenIn) : grouped(spoken(working::row(inner), writtenIn));
+            i = close - 1;
+        } else {
+            word = spoken(parts[i], writtenIn);
+        }
         if (!word.empty())
             said += (said.empty() ? "" : " ") + word;
     }
@@ -137,7 +172,7 @@ std::string spoken(const Math& math, const Language& writtenIn)
     case Kind::typed:
         return quoted(math.text);
     case Kind::sign:
-        return std::string(speechRule("sign " + math.text)); // nothing for a bracket
+        return std::string(speechRule("sign " + math.text));
     case Kind::words:
         return std::string(tr(math.text));
     case Kind::fraction:
@@ -168,15 +203,20 @@ std::string spoken(const Step& step, const Language& writtenIn)
 
 std::string spoken(const Entry& entry)
 {
-    std::string said = spoken(entry.heading, *entry.language);
+    // Each line a sentence of its own: a full stop after it, unless it ends as a question does.
+    std::string said;
+    const auto add = [&said](const std::string& line) {
+        said += (said.empty() ? "" : " ") + line + (line.ends_with('?') || line.ends_with('.') ? "" : ".");
+    };
+    add(spoken(entry.heading, *entry.language));
     for (const Step& step : entry.steps)
-        said += ". " + spoken(step, *entry.language);
+        add(spoken(step, *entry.language));
     for (const auto& last : {entry.result, entry.afterword})
         if (last)
-            said += ". " + spoken(*last, *entry.language);
+            add(spoken(*last, *entry.language));
     if (entry.failure)
-        said += ". " + entry.failure->said();
-    return said + ".";
+        add(entry.failure->said());
+    return said;
 }
 
 } // namespace vorantis::working
