@@ -89,6 +89,14 @@ void ReadAloud::prepare()
     });
     m_thread->start();
     QTimer::singleShot(0, voice, &Voice::start);
+    // A system's speech that has not answered in ten seconds is said not to answer; should it
+    // answer later, its voices are taken then.
+    QTimer::singleShot(10000, this, [this] {
+        if (m_asked)
+            return;
+        m_asked = m_engine = true;
+        m_changed();
+    });
 }
 
 ReadAloud::~ReadAloud()

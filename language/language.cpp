@@ -4,39 +4,97 @@
 #include "language/catalogue.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace vorantis {
 namespace {
 
-// In the order of the catalogues the build makes (language/CMakeLists.txt).
-constexpr std::array languageTable{
-    Language{"en", "English", false}, Language{"de", "Deutsch", true},    Language{"fr", "Français", true},
-    Language{"es", "Español", true},  Language{"nl", "Nederlands", true},
+// A language's words fetched by the page: the file's text, and the tables that point into it.
+struct Loaded {
+    std::string text;
+    std::vector<catalogue::Entry> entries;
+    std::vector<catalogue::SpeechRule> speech;
+    catalogue::Catalogue catalogue;
 };
 
-const Language* inUse = &languageTable.front();
-
-const catalogue::Catalogue& catalogueOf(const Language& language)
+std::vector<std::unique_ptr<Loaded>>& loaded()
 {
-    return catalogue::catalogues[static_cast<std::size_t>(&language - languageTable.data())];
+    static std::vector<std::unique_ptr<Loaded>> languages;
+    return languages;
 }
 
-const catalogue::Catalogue& catalogueInUse() { return catalogueOf(*inUse); }
+const Language* inUse = &catalogue::known.front();
 
-const catalogue::Entry* entryFor(std::string_view english, const catalogue::Catalogue& in = catalogueInUse())
+const catalogue::Catalogue* catalogueInUse() { return catalogue::catalogueOf(inUse->code); }
+
+const catalogue::Entry* entryFor(std::string_view english, const catalogue::Catalogue* in)
 {
-    const std::span<const catalogue::Entry> entries = in.entries;
+    if (!in)
+        return nullptr;
     const auto found =
-        std::lower_bound(entries.begin(), entries.end(), english,
+        std::lower_bound(in->entries.begin(), in->entries.end(), english,
                          [](const catalogue::Entry& e, std::string_view id) { return e.english < id; });
-    return found != entries.end() && found->english == english ? &*found : nullptr;
+    return found != in->entries.end() && found->english == english ? &*found : nullptr;
+}
+
+// The fields of a record of a .lang file, apart by \x1f.
+std::vector<std::string_view> fieldsOf(std::string_view record)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = record.find('\x1f', at);
+        fields.push_back(record.substr(at, end - at));
+        if (end == std::string_view::npos)
+            return fields;
+        at = end + 1;
+    }
 }
 
 } // namespace
 
-std::span<const Language> languages() { return languageTable; }
+const catalogue::Catalogue* catalogue::catalogueOf(std::string_view code)
+{
+    for (const Catalogue& compiledOne : compiled)
+        if (compiledOne.code == code)
+            return &compiledOne;
+    for (const auto& one : loaded())
+        if (one->catalogue.code == code)
+            return &one->catalogue;
+    return nullptr;
+}
+
+bool loadLanguage(std::string text)
+{
+    auto language = std::make_unique<Loaded>();
+    language->text = std::move(text);
+    std::string_view rest = language->text;
+    bool first = true;
+    for (std::size_t end; (end = rest.find('\x1e')) != std::string_view::npos; rest.remove_prefix(end + 1)) {
+        const std::vector<std::string_view> fields = fieldsOf(rest.substr(0, end));
+        if (first && fields.size() == 2)
+            language->catalogue = {fields[0], fields[1] == "1", {}, {}};
+        else if (fields.size() == 5 && fields[0] == "e")
+            language->entries.push_back({fields[1], fields[2], {fields[3], fields[4]}});
+        else if (fields.size() == 3 && fields[0] == "s")
+            language->speech.push_back({fields[1], fields[2]});
+        else
+            return false; // not a file of a language's words
+        first = false;
+    }
+    if (first || !languageCoded(language->catalogue.code) || catalogue::catalogueOf(language->catalogue.code))
+        return false;
+    language->catalogue.entries = language->entries;
+    language->catalogue.speech = language->speech;
+    loaded().push_back(std::move(language));
+    return true;
+}
+
+bool hasWords(const Language& language) { return catalogue::catalogueOf(language.code) != nullptr; }
+
+std::span<const Language> languages() { return catalogue::known; }
 
 const Language& currentLanguage() { return *inUse; }
 
@@ -44,7 +102,7 @@ void useLanguage(const Language& language) { inUse = languageCoded(language.code
 
 const Language* languageCoded(std::string_view code)
 {
-    for (const Language& language : languageTable)
+    for (const Language& language : catalogue::known)
         if (language.code == code)
             return &language;
     return nullptr;
@@ -58,14 +116,14 @@ const Language& languageFor(std::string_view preferences)
         preferences.remove_prefix(std::min(end + 1, preferences.size()));
         // "de_DE.UTF-8", "de-AT", "de;q=0.8": the language is the letters before the first mark.
         const std::size_t letters =
-            std::find_if(preference.begin(), preference.end(), [](char c) { return !std::isalpha(c); }) -
+            std::find_if(preference.begin(), preference.end(), [](char c) { return c < 'A' || (c > 'Z' && c < 'a') || c > 'z'; }) -
             preference.begin();
         std::string code(preference.substr(0, letters));
-        std::transform(code.begin(), code.end(), code.begin(), [](char c) { return std::tolower(c); });
+        std::transform(code.begin(), code.end(), code.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
         if (const Language* language = languageCoded(code))
             return *language;
     }
-    return languageTable.front();
+    return catalogue::known.front();
 }
 
 std::string_view tr(std::string_view english) { return trIn(*inUse, english); }
@@ -74,7 +132,7 @@ std::string_view tr(std::string_view english, std::string_view context) { return
 
 std::string_view trIn(const Language& language, std::string_view english, std::string_view context)
 {
-    const catalogue::Catalogue& in = catalogueOf(*languageCoded(language.code));
+    const catalogue::Catalogue* in = catalogue::catalogueOf(language.code);
     const catalogue::Entry* entry =
         context.empty() ? entryFor(english, in) : entryFor(std::string(context) + '\x04' + std::string(english), in);
     return entry ? entry->texts[0] : english;
@@ -82,8 +140,9 @@ std::string_view trIn(const Language& language, std::string_view english, std::s
 
 std::string_view trn(std::string_view one, std::string_view many, unsigned long count)
 {
-    const bool other = catalogueInUse().pluralFromTwo ? count > 1 : count != 1;
-    const catalogue::Entry* entry = entryFor(one);
+    const catalogue::Catalogue* in = catalogueInUse();
+    const bool other = in && in->pluralFromTwo ? count > 1 : count != 1;
+    const catalogue::Entry* entry = entryFor(one, in);
     if (!entry)
         return other ? many : one;
     return entry->texts[other ? 1 : 0];
@@ -110,7 +169,9 @@ std::string fill(std::string_view pattern, std::span<const std::pair<std::string
         const std::string_view name = pattern.substr(open + 1, close - open - 1);
         const auto value =
             std::find_if(values.begin(), values.end(), [name](const auto& v) { return v.first == name; });
-        text += value != values.end() ? value->second : pattern.substr(open, close - open + 1);
+        if (value == values.end()) // a pattern and its values that do not match: a fault of the program
+            throw std::logic_error("no value for {" + std::string(name) + "} in \"" + std::string(pattern) + "\"");
+        text += value->second;
         pattern.remove_prefix(close + 1);
     }
     return text;

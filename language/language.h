@@ -40,6 +40,14 @@ const Language& languageFor(std::string_view preferences);
 // The language with this code, or nullptr.
 const Language* languageCoded(std::string_view code);
 
+// The page has English's words alone at first, and fetches another language's when it is
+// chosen: a file the build makes from its po/ files (language/make_catalogue.py). Gives whether
+// the text was such a file, of a language whose words were not there yet.
+bool loadLanguage(std::string text);
+// Whether the language's words are here, compiled in or loaded; a language without them speaks
+// English.
+bool hasWords(const Language& language);
+
 // The text in the language in use. An English text that has no translation comes back as it is.
 std::string_view tr(std::string_view english);
 // The same for a text that one language or another says two ways: `context` says which
@@ -64,7 +72,9 @@ constexpr TextInContext translatableIn(std::string_view context, std::string_vie
 }
 
 // The pattern with each {name} replaced by its value: "{field} is empty" with
-// {"field", "the divisor"}. A translation orders the placeholders as its language needs.
+// {"field", "the divisor"}. A translation orders the placeholders as its language needs. A
+// placeholder with no value is a fault of the program: it throws std::logic_error, which no
+// click catches, so that a test meets it.
 std::string fill(std::string_view pattern,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> values);
 std::string fill(std::string_view pattern, std::span<const std::pair<std::string_view, std::string_view>> values);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language/speech.h"
 
+#include "language/catalogue.h"
 #include "language/language.h"
 
 #include <algorithm>
@@ -8,16 +9,14 @@
 namespace vorantis {
 namespace {
 
-const speech::SpeechRule* ruleIn(std::string_view code, std::string_view name)
+const catalogue::SpeechRule* ruleIn(std::string_view code, std::string_view name)
 {
-    for (const speech::SpeechRules& language : speech::rules) {
-        if (language.code != code)
-            continue;
-        const auto found = std::lower_bound(language.rules.begin(), language.rules.end(), name,
-                                            [](const speech::SpeechRule& r, std::string_view n) { return r.name < n; });
-        return found != language.rules.end() && found->name == name ? &*found : nullptr;
-    }
-    return nullptr;
+    const catalogue::Catalogue* in = catalogue::catalogueOf(code);
+    if (!in)
+        return nullptr;
+    const auto found = std::lower_bound(in->speech.begin(), in->speech.end(), name,
+                                        [](const catalogue::SpeechRule& r, std::string_view n) { return r.name < n; });
+    return found != in->speech.end() && found->name == name ? &*found : nullptr;
 }
 
 } // namespace

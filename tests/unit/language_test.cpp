@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <stdexcept>
 #include <set>
 
 namespace vorantis::testing {
@@ -55,17 +56,28 @@ TEST(Catalogues, KeepEveryPlaceholderOfTheirEnglish)
             found.insert(it->str());
         return found;
     };
-    for (std::size_t language = 1; language < languages().size(); ++language) {
-        ASSERT_GT(catalogue::catalogues[language].entries.size(), 100u) << languages()[language].code;
-        for (const catalogue::Entry& entry : catalogue::catalogues[language].entries) {
+    ASSERT_EQ(catalogue::compiled.size(), languages().size());
+    for (const catalogue::Catalogue& language : catalogue::compiled.subspan(1)) {
+        ASSERT_GT(language.entries.size(), 100u) << language.code;
+        for (const catalogue::Entry& entry : language.entries) {
             const std::string_view english = entry.english.substr(entry.english.find('\x04') + 1);
             EXPECT_EQ(placeholders(entry.texts[0]), placeholders(english))
-                << languages()[language].code << ": " << english;
+                << language.code << ": " << english;
             if (!entry.englishPlural.empty()) {
                 EXPECT_EQ(placeholders(entry.texts[1]), placeholders(entry.englishPlural)) << english;
             }
         }
     }
+}
+
+// A sentence whose placeholder has no value is the program's fault, never a text with braces in
+// it shown to a pupil; a file that is no language's words is refused.
+TEST(Languages, RefuseAPlaceholderWithoutAValueAndAFileOfNoLanguage)
+{
+    EXPECT_THROW(fill("{field} is empty", {{"number", "1"}}), std::logic_error);
+    EXPECT_EQ(fill("{a} and {b}", {{"b", "2"}, {"a", "1"}}), "1 and 2");
+    for (const char* text : {"", "de\x1f" "0\x1e", "xx\x1f" "0\x1e", "nl\x1f" "0\x1eq\x1fbad\x1e", "fr"})
+        EXPECT_FALSE(loadLanguage(text)) << text; // German's words are here already; xx is no language
 }
 
 TEST(Languages, AreChosenFromWhatTheSystemOrTheBrowserPrefers)
