@@ -135,9 +135,7 @@ private:
     MathBox power(const Math& math, QPainter* painter, QPointF at) const
     {
         const Math& base = math.parts[0];
-        const bool brackets = base.kind == Kind::row || base.kind == Kind::fraction ||
-            (base.kind == Kind::number && base.text.starts_with('-'));
-        const Math shownBase = brackets ? working::row({working::sign("("), base, working::sign(")")}) : base;
+        const Math shownBase = working::bracketedAsBase(base) ? working::row({working::sign("("), base, working::sign(")")}) : base;
         const MathBox below = place(shownBase, painter, at);
         const Typesetter raised(scaled(0.7), m_language);
         const MathBox exponent = raised.measure(math.parts[1]);

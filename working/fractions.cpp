@@ -154,7 +154,7 @@ void explainFractionSum(const Seen& seen, Entry& entry)
     const std::string n1 = seen.before(Field::Text29), d1 = seen.before(Field::Text30);
     const std::string n2 = seen.before(Field::Text31), d2 = seen.before(Field::Text32);
     const bool adding = seen.procedure() == ProcedureId::addfrac;
-    const Math operation = row({over(n1, d1), sign(adding ? "+" : "−"), over(n2, d2)});
+    const Math operation = row({over(n1, d1), sign(adding ? "+" : "−"), bracketed(over(n2, d2))});
     entry.heading = shown(operation);
     const auto common = seen.written(Field::Text30) ? multipleOf(d1, d2) : std::nullopt;
     if (!common)
@@ -175,9 +175,9 @@ void explainFractionSum(const Seen& seen, Entry& entry)
     const Math sum = over(*numerator, seen.written(Field::Text34).value_or(textOf(*common)));
     std::vector<Math> chain{operation};
     if (*newN1 != n1 || newD1 != d1 || *newN2 != n2 || newD2 != d2)
-        chain.insert(chain.end(), {sign("="), row({a, sign(adding ? "+" : "−"), b})});
+        chain.insert(chain.end(), {sign("="), row({a, sign(adding ? "+" : "−"), bracketed(b)})});
     if (!adding && seen.resultNegative()) {
-        chain.insert(chain.end(), {sign("="), negative(row({sign("("), b, sign("−"), a, sign(")")})), sign("="),
+        chain.insert(chain.end(), {sign("="), negative(row({sign("("), b, sign("−"), bracketed(a), sign(")")})), sign("="),
                                    negative(sum)});
         entry.steps.push_back(said(translatable("{a} is less than {b}: {chain}"),
                                    {{"a", a}, {"b", b}, {"chain", row(std::move(chain))}}));
@@ -197,7 +197,7 @@ void explainFractionProduct(const Seen& seen, Entry& entry)
     const std::string n1 = seen.before(Field::Text29), d1 = seen.before(Field::Text30);
     const std::string n2 = seen.before(Field::Text31), d2 = seen.before(Field::Text32);
     const bool dividing = seen.procedure() == ProcedureId::divfrac;
-    const Math operation = row({over(n1, d1), sign(dividing ? "÷" : "×"), over(n2, d2)});
+    const Math operation = row({over(n1, d1), sign(dividing ? "÷" : "×"), bracketed(over(n2, d2))});
     entry.heading = shown(operation);
     // A quotient is the first fraction times the second turned upside down.
     const Math top = row({term(n1), sign("×"), bracketed(term(dividing ? d2 : n2))});
@@ -207,7 +207,7 @@ void explainFractionProduct(const Seen& seen, Entry& entry)
     if (numerator && denominator) {
         std::vector<Math> chain{operation, sign("=")};
         if (dividing)
-            chain.insert(chain.end(), {row({over(n1, d1), sign("×"), over(d2, n2)}), sign("=")});
+            chain.insert(chain.end(), {row({over(n1, d1), sign("×"), bracketed(over(d2, n2))}), sign("=")});
         chain.insert(chain.end(), {fraction(top, bottom), sign("="), over(*numerator, *denominator)});
         entry.steps.push_back(shown(row(std::move(chain))));
     } else if (numerator) {

@@ -30,11 +30,35 @@ Math list(std::vector<Math> items) { return {Math::Kind::list, {}, std::move(ite
 
 Math negative(Math term) { return row({sign("−"), std::move(term)}); }
 
+namespace {
+
+bool belowZero(const Math& term)
+{
+    switch (term.kind) {
+    case Math::Kind::number:
+        return term.text.starts_with('-');
+    case Math::Kind::fraction: // -3/12 and 1/-6 alike
+        return belowZero(term.parts[0]) || belowZero(term.parts[1]);
+    case Math::Kind::row: // −1/2 as a pupil writes it
+        return !term.parts.empty() && term.parts.front().kind == Math::Kind::sign && term.parts.front().text == "−";
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 Math bracketed(Math term)
 {
-    if (term.kind != Math::Kind::number || !term.text.starts_with('-'))
+    if (!belowZero(term))
         return term;
     return row({sign("("), std::move(term), sign(")")});
+}
+
+bool bracketedAsBase(const Math& base)
+{
+    return base.kind == Math::Kind::row || base.kind == Math::Kind::fraction ||
+        (base.kind == Math::Kind::number && base.text.find_first_of("-Ee") != std::string::npos);
 }
 
 Math operationSign(std::string_view caption)

@@ -48,8 +48,11 @@ Math list(std::vector<Math> items);
 // A term with a minus sign before it, as a pupil writes −3/4 or −(3/6 − 2/6).
 Math negative(Math term);
 
-// A term after an operation sign, in brackets where it is a number below 0: 2 − (−3).
+// A term after an operation sign, in brackets where it is below 0: 2 − (−3), 1/4 + (−3/12).
 Math bracketed(Math term);
+
+// Whether a power's base is written in brackets: (−2)⁴, (3/4)², (1.5E3)², but 2⁴.
+bool bracketedAsBase(const Math& base);
 
 // The operation a label shows ("+", "-", "*", "/"), as a pupil writes it (+ − × ÷).
 Math operationSign(std::string_view caption);

@@ -24,13 +24,6 @@ std::string numberML(const std::string& text)
     return element("mn", escapedHtml(text));
 }
 
-// A term that needs brackets as a power's base.
-bool isCompound(const Math& math)
-{
-    return math.kind == Kind::row || math.kind == Kind::fraction ||
-        (math.kind == Kind::number && math.text.starts_with('-'));
-}
-
 } // namespace
 
 std::string escapedHtml(std::string_view text)
@@ -80,7 +73,7 @@ std::string mathML(const Math& math, const Language& writtenIn)
         return element("mfrac", element("mrow", ml(top)) + element("mrow", ml(math.parts[1])));
     }
     case Kind::power: {
-        const std::string base = isCompound(math.parts[0])
+        const std::string base = bracketedAsBase(math.parts[0])
             ? element("mrow", "<mo>(</mo>" + ml(math.parts[0]) + "<mo>)</mo>")
             : ml(math.parts[0]);
         return element("msup", element("mrow", base) + element("mrow", ml(math.parts[1])));

@@ -62,8 +62,7 @@ std::string plainText(const Math& math, const Language& writtenIn)
             (denominator.kind == Kind::row ? inBrackets(text(denominator)) : text(denominator));
     }
     case Kind::power: {
-        const std::string base = isCompound(math.parts[0]) || math.parts[0].kind == Kind::fraction
-            ? inBrackets(text(math.parts[0]))
+        const std::string base = bracketedAsBase(math.parts[0]) ? inBrackets(text(math.parts[0]))
             : text(math.parts[0]);
         const std::string exponent = text(math.parts[1]);
         const std::string raised = math.parts[1].kind == Kind::number ? superscript(exponent) : std::string();

@@ -49,6 +49,8 @@ std::string saidNumber(const std::string& written)
     if (text.starts_with('-') || text.starts_with('+'))
         return text.starts_with('+') ? saidNumber(written.substr(1))
                                      : fillRule("negative", {{"term", saidNumber(written.substr(1))}});
+    if (isInfinityText(text)) // a word, not a number in E notation: "Unendlich" holds an e
+        return std::string(speechRule("infinity"));
     if (text.starts_with('.') || text.starts_with(',')) // ",5" is said as the 0,5 it is
         return saidNumber("0" + written);
     if (const auto e = text.find_first_of("Ee"); e != std::string_view::npos) {
@@ -120,7 +122,10 @@ std::string fraction(const Math& top, const Math& bottom, const Language& writte
 
 std::string power(const Math& math, const Language& writtenIn)
 {
-    const std::string base = spoken(math.parts[0], writtenIn);
+    // (−2)⁴ is said with its brackets: "minus 2 to the power of 4" would be −(2⁴).
+    const std::string base = bracketedAsBase(math.parts[0]) && math.parts[0].kind != Kind::fraction
+        ? grouped(spoken(math.parts[0], writtenIn))
+        : spoken(math.parts[0], writtenIn);
     const Math& exponent = math.parts[1];
     if (exponent.kind == Kind::number && (exponent.text == "2" || exponent.text == "3"))
         return fillRule("power " + exponent.text, {{"base", base}});
