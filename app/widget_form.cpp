@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "language/language.h"
 #include "layout/texts.h"
+#include "working/speech.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,10 +25,18 @@ template <class Widget> Widget* findControl(QWidget* surface, std::string_view n
 
 const QColor notThisAnswer(0x6d, 0x6d, 0x6d); // 5.1:1 on white: readable, yet plainly set apart
 
+// A result's number as it is said ("0 point 1 2 5"), for a screen reader that would read it
+// digit by digit or as a word; a label's caption says itself.
+QString spokenValueOf(QWidget* widget)
+{
+    const auto* edit = qobject_cast<QLineEdit*>(widget);
+    return edit ? toQString(working::spokenValue(edit->text().toStdString())) : QString();
+}
+
 void unmark(QWidget* widget)
 {
     widget->setPalette(QPalette()); // the window's own again
-    widget->setAccessibleDescription({});
+    widget->setAccessibleDescription(spokenValueOf(widget));
 }
 
 } // namespace
@@ -39,6 +48,7 @@ WidgetForm::WidgetForm(QWidget* surface)
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit] {
             edit->setToolTip({});
             unmark(edit);
+            edit->setAccessibleDescription({}); // what the user types is read as they typed it
             std::erase_if(m_marked, [edit](const auto& marked) { return marked.first == edit; });
         });
         m_fields[static_cast<std::size_t>(field)] = edit;
@@ -62,6 +72,7 @@ void WidgetForm::setText(Field field, std::string_view text)
     const int room =
         edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
     edit->setToolTip(edit->fontMetrics().horizontalAdvance(edit->text()) > room ? edit->text() : QString());
+    edit->setAccessibleDescription(spokenValueOf(edit));
 }
 
 std::string WidgetForm::caption(Label label) const
@@ -109,14 +120,19 @@ void WidgetForm::markAfterFailure(const std::vector<Control>& stale, const std::
 
 void WidgetForm::describe(QWidget* widget, Mark mark)
 {
-    widget->setAccessibleDescription(toQString(tr(mark == Mark::stale ? staleNote : unfinishedNote)));
+    const QString note = toQString(tr(mark == Mark::stale ? staleNote : unfinishedNote));
+    const QString value = spokenValueOf(widget);
+    widget->setAccessibleDescription(value.isEmpty() ? note : value + QStringLiteral("; ") + note);
 }
 
 void WidgetForm::respell(const Language& before)
 {
-    for (QLineEdit* edit : m_fields)
+    for (QLineEdit* edit : m_fields) {
         if (const QString again = toQString(respelled(edit->text().toStdString(), before)); again != edit->text())
             edit->setText(again);
+        if (!edit->accessibleDescription().isEmpty()) // a result's value, said in the new language
+            edit->setAccessibleDescription(spokenValueOf(edit));
+    }
     for (QLabel* label : m_labels)
         if (const QString again = toQString(respelled(label->text().toStdString(), before)); again != label->text()) {
             if (auto* oneLine = qobject_cast<OneLineLabel*>(label))

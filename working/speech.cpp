@@ -6,6 +6,7 @@
 #include "language/language.h"
 #include "language/speech.h"
 #include "working/plain_text.h"
+#include "working/seen.h"
 
 #include <algorithm>
 #include <cctype>
@@ -222,6 +223,15 @@ std::string spoken(const Entry& entry)
     if (entry.failure)
         add(entry.failure->said());
     return said;
+}
+
+std::string spokenValue(const std::string& text)
+{
+    const Math value = term(text);
+    if (value.kind != Kind::number)
+        return {};
+    std::string said = spoken(value, currentLanguage());
+    return said == text ? std::string() : said;
 }
 
 } // namespace vorantis::working

@@ -16,5 +16,8 @@ std::string spoken(const Math& math, const Language& writtenIn);
 std::string spoken(const Step& step, const Language& writtenIn);
 // The heading, the steps, the answer and the failure, each a sentence of its own.
 std::string spoken(const Entry& entry);
+// A field's number as a screen reader should say it, in the language in use ("0 point 1 2 5",
+// "1 times ten to the power of 20"); nothing where the text says itself ("12") or is no number.
+std::string spokenValue(const std::string& text);
 
 } // namespace vorantis::working

@@ -87,6 +87,9 @@ def inner(program):
             return node.get_description()
         for term in ("numerator of the result", "denominator of the result"):
             assert wait_for(lambda: described(fields[term]).startswith("unfinished"), 5), described(fields[term])
+        # A result is described as it is said, where a voice would read its digits otherwise.
+        press("divide", {"left operand": "1", "right operand": "8"}, fields["result"], "0.125")
+        assert described(fields["result"]) == "0 point 1 2 5", described(fields["result"])
         # Each answer is announced on the bus as the status line's new name, as a pupil says it,
         # and the working reads so too: "one half plus one third", never "1 slash 2".
         heard = []
