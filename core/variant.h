@@ -35,8 +35,6 @@ public:
         return field;
     }
 
-    bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
-
     // A text or a field, as opposed to a number or empty.
     bool isTextual() const
     {
