@@ -204,7 +204,7 @@ int main(int argc, char* argv[])
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const QString program = QString::fromLocal8Bit(argv[0]);
-    std::vector<double> full, bare, peak, decimalClicks, primeClicks, workingClicks, slowest, tenThousand;
+    std::vector<double> full, bare, peak, barePeak, decimalClicks, primeClicks, workingClicks, slowest, tenThousand;
     for (int i = 0; i < runs; ++i) {
         const ChildResult window = runChild(program, "--full");
         const ChildResult plain = runChild(program, "--bare");
@@ -216,6 +216,7 @@ int main(int argc, char* argv[])
         slowest.push_back(window.slowestWorkingClickUs);
         tenThousand.push_back(window.tenThousandClicksS);
         bare.push_back(plain.startMs);
+        barePeak.push_back(plain.peakMiB);
     }
 
     std::vector<double> primeTests;
@@ -231,7 +232,8 @@ int main(int argc, char* argv[])
     std::printf("start to first frame, median: %.1f ms (bare window of the same 70 widgets: %.1f ms, "
                 "ratio %.2f)\n",
                 median(full), median(bare), median(full) / median(bare));
-    std::printf("peak memory, median: %.1f MiB\n", median(peak));
+    std::printf("peak memory, median: %.1f MiB (bare window: %.1f MiB, ratio %.3f)\n", median(peak),
+                median(barePeak), median(peak) / median(barePeak));
     std::printf("decimal click (12.3 / 4.1), event to written result, median: %.1f us\n",
                 median(decimalClicks));
     std::printf("prime click (2147483647), event to written verdict, median: %.1f us\n", median(primeClicks));
