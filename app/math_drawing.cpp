@@ -48,7 +48,13 @@ private:
     MathBox place(const Math& math, QPainter* painter, QPointF at) const
     {
         switch (math.kind) {
-        case Kind::number:
+        case Kind::number: {
+            // The minus sign a pupil writes (−), not the hyphen the fields hold.
+            QString shown = toQString(working::plainText(math, m_language));
+            if (shown.startsWith(QLatin1Char('-')))
+                shown.replace(0, 1, QChar(0x2212));
+            return text(shown, painter, at);
+        }
         case Kind::typed:
         case Kind::words:
             return text(toQString(working::plainText(math, m_language)), painter, at);
@@ -112,7 +118,7 @@ private:
     MathBox fraction(const Math& math, QPainter* painter, QPointF at) const
     {
         if (const Math& top = math.parts[0]; top.kind == Kind::number && top.text.starts_with('-')) {
-            const MathBox minus = text(QStringLiteral("-"), painter, at);
+            const MathBox minus = text(QString(QChar(0x2212)), painter, at);
             const MathBox rest = fraction(working::fraction(working::number(top.text.substr(1)), math.parts[1]),
                                           painter, at + QPointF(minus.width, 0));
             return {minus.width + rest.width, std::max(minus.ascent, rest.ascent), std::max(minus.descent, rest.descent)};
