@@ -24,9 +24,20 @@ template <class Widget> Widget* findControl(QWidget* surface, std::string_view n
 
 const QColor notThisAnswer(0x6d, 0x6d, 0x6d); // 5.1:1 on white: readable, yet plainly set apart
 
+// A field takes the surface's face at its zoom, and the slant alone is set on it; a label that
+// acts as a button has a face of its own, which keeps its size and underline.
+void slant(QWidget* widget, bool slanted)
+{
+    QFont font = qobject_cast<QLineEdit*>(widget) ? QFont() : widget->font();
+    if (slanted || !qobject_cast<QLineEdit*>(widget))
+        font.setItalic(slanted);
+    widget->setFont(font);
+}
+
 void unmark(QWidget* widget)
 {
     widget->setPalette(QPalette()); // the window's own again
+    slant(widget, false);
     widget->setAccessibleDescription({});
 }
 
@@ -107,6 +118,7 @@ void WidgetForm::markAfterFailure(const std::vector<std::string_view>& stale,
             for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
                 greyed.setColor(role, notThisAnswer);
             widget->setPalette(greyed);
+            slant(widget, true); // set apart by more than its colour, as the page shows it
             describe(widget, mark);
             m_marked.emplace_back(widget, mark);
         }
