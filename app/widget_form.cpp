@@ -33,9 +33,20 @@ QString spokenValueOf(QWidget* widget)
     return edit ? toQString(working::spokenValue(edit->text().toStdString())) : QString();
 }
 
+// A field takes the surface's face at its zoom, and the slant alone is set on it; a label that
+// acts as a button has a face of its own, which keeps its size and underline.
+void slant(QWidget* widget, bool slanted)
+{
+    QFont font = qobject_cast<QLineEdit*>(widget) ? QFont() : widget->font();
+    if (slanted || !qobject_cast<QLineEdit*>(widget))
+        font.setItalic(slanted);
+    widget->setFont(font);
+}
+
 void unmark(QWidget* widget)
 {
     widget->setPalette(QPalette()); // the window's own again
+    slant(widget, false);
     widget->setAccessibleDescription(spokenValueOf(widget));
 }
 
@@ -113,6 +124,7 @@ void WidgetForm::markAfterFailure(const std::vector<Control>& stale, const std::
             for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::Link})
                 greyed.setColor(role, notThisAnswer);
             widget->setPalette(greyed);
+            slant(widget, true); // set apart by more than its colour, as the page shows it
             describe(widget, mark);
             m_marked.emplace_back(widget, mark);
         }

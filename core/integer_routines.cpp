@@ -28,7 +28,7 @@ Failure productTooLarge(std::int32_t n1, std::int32_t n2, std::string_view n1Nam
 {
     const Message::Part product = nested(Message::symbols(
         "{first} × {second}", {{"first", Message::Number{double(n1)}}, {"second", Message::Number{double(n2)}}}));
-    if (n1Name.empty() || n2Name.empty())
+    if (n1Name.empty()) // the callers name both numbers or neither
         return Failure(FailureKind::OutOfRange,
                        Message(translatable("{product} is too large to find the least common multiple of the "
                                             "two numbers"),

@@ -31,13 +31,6 @@ Message::Message(std::string_view pattern, std::initializer_list<std::pair<std::
 {
 }
 
-Message Message::symbols(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Part>> parts)
-{
-    Message message(pattern, parts);
-    message.m_translated = false;
-    return message;
-}
-
 std::string Message::said() const
 {
     std::vector<std::string> texts;
@@ -47,7 +40,7 @@ std::string Message::said() const
     std::vector<std::pair<std::string_view, std::string_view>> values;
     for (std::size_t i = 0; i < m_parts.size(); ++i)
         values.emplace_back(m_parts[i].first, texts[i]);
-    return fill(m_translated ? tr(m_pattern) : m_pattern, values);
+    return fill(tr(m_pattern), values);
 }
 
 } // namespace vorantis

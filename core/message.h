@@ -37,7 +37,11 @@ public:
     Message(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Part>> parts = {});
 
     // A pattern that is the same in every language ("{left} × {right}"): only its parts are said.
-    static Message symbols(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Part>> parts);
+    // It is marked for no catalogue, so every language finds it as it is.
+    static Message symbols(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Part>> parts)
+    {
+        return Message(pattern, parts);
+    }
 
     // In the language in use.
     std::string said() const;
@@ -46,7 +50,6 @@ public:
 
 private:
     std::string_view m_pattern;
-    bool m_translated = true;
     std::vector<std::pair<std::string_view, Part>> m_parts;
 };
 

@@ -3,6 +3,7 @@
 // and the choice of a language from what a system or a browser prefers.
 
 #include "core/convert.h"
+#include "panels/procedures.h"
 #include "language/catalogue.h"
 #include "tests/support/tables.h"
 #include "working/explain.h"
@@ -76,8 +77,41 @@ TEST(Languages, RefuseAPlaceholderWithoutAValueAndAFileOfNoLanguage)
 {
     EXPECT_THROW(fill("{field} is empty", {{"number", "1"}}), std::logic_error);
     EXPECT_EQ(fill("{a} and {b}", {{"b", "2"}, {"a", "1"}}), "1 and 2");
-    for (const char* text : {"", "de\x1f" "0\x1e", "xx\x1f" "0\x1e", "nl\x1f" "0\x1eq\x1fbad\x1e", "fr"})
+    for (const char* text : {"", "de\x1f" "0\x1e", "xx\x1f" "0\x1e", "nl\x1f" "0\x1eq\x1f" "bad\x1e", "fr"})
         EXPECT_FALSE(loadLanguage(text)) << text; // German's words are here already; xx is no language
+}
+
+// After a change of language a number on view is written with the new mark and the new word for
+// an infinite value, so that it reads back to the same value; any other text stays as it is.
+TEST(Languages, RespellANumberWrittenInAnotherSoThatItReadsTheSame)
+{
+    const char* const rows[][4]{{"de", "en", "0,125", "0.125"},   {"de", "en", "-Unendlich", "-Infinity"},
+                                {"en", "de", "1.000", "1,000"},   {"en", "fr", "Infinity", "Infini"},
+                                {"fr", "nl", " 2,5E3 ", " 2,5E3 "}, {"nl", "en", "2.5", "2.5"},
+                                {"de", "en", "1.000", "1.000"},   {"en", "de", "0,5", "0,5"},
+                                {"de", "es", "x,5", "x,5"},       {"en", "de", "", ""}};
+    for (const auto& [from, to, text, expected] : rows) {
+        const SpeakingIn speaking(to);
+        EXPECT_EQ(respelled(text, *languageCoded(from)), expected) << from << " " << text << " in " << to;
+    }
+}
+
+// The status line says a failure or a note after the panel's name, again in another language.
+TEST(StatusLine, SaysTheFailureOrTheNoteAfterThePanelInTheLanguageInUse)
+{
+    const char* const rows[][4]{
+        {"mecdiv", "Text20=1 Text21=0", "en", "Add, Subtract, Multiply, and Divide: the right operand is 0, and no number can be divided by 0"},
+        {"decmulti", "Text20=1e308 Text21=10", "en", "Add, Subtract, Multiply, and Divide: the result is beyond the largest number the calculator holds (about 1.8E+308)"},
+        {"decmulti", "Text20=1e308 Text21=10", "de",
+         "Plus, minus, mal und geteilt: das Ergebnis ist größer als die größte Zahl, die der Rechner kennt (etwa 1,8E+308)"},
+        {"decadd", "Text20=2 Text21=3", "en", ""}};
+    for (const auto& [control, typed, code, said] : rows) {
+        MemoryForm form;
+        typeInto(form, typed);
+        const Click click = runClick(*procedureFor(control), form);
+        const SpeakingIn speaking(code);
+        EXPECT_EQ(statusLine(click), said);
+    }
 }
 
 TEST(Languages, AreChosenFromWhatTheSystemOrTheBrowserPrefers)

@@ -14,6 +14,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace vorantis::testing {
 namespace {
@@ -64,6 +65,29 @@ TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
         if (!row.enterRuns.empty())
             runs += std::string(row.name) + " runs " + std::string(row.enterRuns) + "; ";
     EXPECT_EQ(runs, "Text9 runs Label17; Text8 runs Label12; ");
+}
+
+// Fields and buttons lie above every label and line, which a front end makes first; among
+// themselves they come in their Tab order.
+TEST(StackingOrder, PutsLabelsAndLinesBehindFieldsAndButtonsInTabOrder)
+{
+    const auto behind = [](const ControlRow* row) { return row->kind == ControlKind::Label || row->kind == ControlKind::Line; };
+    const std::vector<const ControlRow*> order = stackingOrder();
+    ASSERT_EQ(order.size(), controlTable().size());
+    const auto firstAbove = std::find_if_not(order.begin(), order.end(), behind);
+    EXPECT_TRUE(std::all_of(firstAbove, order.end(), [&](const ControlRow* row) { return !behind(row); }));
+    EXPECT_TRUE(std::is_sorted(firstAbove, order.end(),
+                               [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; }));
+}
+
+// Only the scratch field and the minus sign of a fraction result start hidden.
+TEST(ControlTable, HidesOnlyTheScratchFieldAndTheResultsMinusSignAtStart)
+{
+    std::string hidden;
+    for (const ControlRow& row : controlTable())
+        if (row.startsHidden)
+            hidden += std::string(row.name) + " ";
+    EXPECT_EQ(hidden, "Text35 Label41 ");
 }
 
 // Alt and a letter opens a menu, and a letter in it runs a command: two entries with one letter
