@@ -78,6 +78,8 @@ bool answerFits(Answers rule, Ratio unreduced)
     switch (rule) {
     case Answers::any:
         return true;
+    case Answers::notWhole:
+        return answer.denominator > 1;
     case Answers::aboveZero:
         return answer.numerator > 0;
     case Answers::mixed:

@@ -17,7 +17,7 @@ using A = Answers;
 // Each row: its description; the smallest and largest denominator; what holds between the two
 // denominators; what each fraction is; what the answer is.
 constexpr FractionLevel fractionSums[]{
-    {translatable("Same denominator"),                        2, 12, D::same,           T::proper, T::proper, A::any},
+    {translatable("Same denominator"),                        2, 12, D::same,           T::proper, T::proper, A::notWhole},
     {translatable("One denominator a multiple of the other"), 2, 24, D::multiple,       T::proper, T::proper, A::any},
     {translatable("Denominators with no common factor"),      2, 12, D::noCommonFactor, T::proper, T::proper, A::any},
     {translatable("Denominators with a common factor"),       4, 30, D::commonFactor,   T::proper, T::proper, A::any},

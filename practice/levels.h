@@ -27,6 +27,7 @@ enum class Terms {
 };
 enum class Answers {
     any,
+    notWhole, // a fraction: a sum of two halves, or of 1/3 and 2/3, would come too often
     aboveZero, // a difference whose first fraction is the larger
     mixed, // above 1 in size, and no whole number
     cancelling, // a product whose terms share a factor before it is reduced

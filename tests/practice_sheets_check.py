@@ -84,6 +84,7 @@ def check_fractions(topic, level, question, answer):
                 gcd(da, db) > 1 and not dividing, True][level - 1]
         assert proper or level == 5
         assert value > 0 or topic == "FA" or level == 5
+        assert value.denominator > 1 or (topic, level) != ("FA", 1)
     elif topic == "FM":
         assert 2 <= da <= (12 if level == 3 else 10) and 2 <= db <= (12 if level == 3 else 10)
         assert level != 1 or (a.numerator == 1 and b.numerator == 1)

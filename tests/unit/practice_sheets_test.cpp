@@ -133,7 +133,8 @@ bool keepsTo(const FractionLevel& level, const Exercise& e)
     const Ratio answer = std::get<Ratio>(e.exact);
     const bool dividingFractions = e.procedure == ProcedureId::divfrac;
     const std::int64_t top = n1 * (dividingFractions ? d2 : n2), bottom = d1 * (dividingFractions ? n2 : d2);
-    const bool answerFits = level.answers == Answers::aboveZero ? answer.numerator > 0
+    const bool answerFits = level.answers == Answers::notWhole ? answer.denominator > 1
+        : level.answers == Answers::aboveZero                  ? answer.numerator > 0
         : level.answers == Answers::mixed
         ? answer.denominator > 1 && std::llabs(answer.numerator) > answer.denominator
         : level.answers == Answers::cancelling ? std::gcd(top, bottom) > 1

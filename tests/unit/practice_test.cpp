@@ -5,6 +5,7 @@
 // calculator explains on a form of the tests' own.
 
 #include "practice/calculator.h"
+#include "practice/captions.h"
 #include "practice/hint.h"
 #include "practice/levels.h"
 #include "practice/practice.h"
@@ -231,6 +232,43 @@ TEST(Worksheets, KeepOfTheWorkingItsFirstStepAndItsMathematics)
             key.push_back(plain(step));
         EXPECT_EQ(key, row.key) << row.control;
     }
+}
+
+// What a front end writes on its buttons, beside its boxes and in its tally, joined by " | ".
+TEST(Captions, AreTheWordsOfTheFrontEndsButtonsBoxesAndTally)
+{
+    const auto joined = [](const auto& items, auto written) {
+        std::string text;
+        for (const auto& item : items)
+            text += (text.empty() ? "" : " | ") + written(item);
+        return text;
+    };
+    const auto math = [](const working::Math& m) { return working::plainText(m, languages().front()); };
+    const auto moveCaption = [&](const MoveRow& row) { return math(captionOf(row.move)); };
+    const auto boxes = [&](AnswerShape shape) {
+        return joined(answerFields(shape), [&](const AnswerField& f) { return math(captionOf(f)); });
+    };
+    const struct {
+        std::string written, said;
+    } rows[]{
+        {joined(moves(), moveCaption), "Check | Hint | Show Working | Next"},
+        {boxes(AnswerShape::fraction), "whole number | numerator | denominator"},
+        {boxes(AnswerShape::decimal), "decimal"},
+        {boxes(AnswerShape::percent), "percent"},
+        {boxes(AnswerShape::wholeNumber), "answer"},
+        {boxes(AnswerShape::quotientAndRemainder), "quotient | remainder"},
+        {boxes(AnswerShape::verdict), ""},
+        {joined(verdictChoices(), [&](const VerdictChoice& c) { return math(captionOf(c)); }),
+         "Prime | Composite | Neither"},
+        {joined(tallyLines({1, 0, 3}), plain),
+         "1 exercise right first time | 0 exercises right after a hint | 3 exercises whose working was "
+         "shown"},
+        {joined(tallyLines({12, 1, 0}), plain),
+         "12 exercises right first time | 1 exercise right after a hint | 0 exercises whose working was "
+         "shown"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.written, row.said);
 }
 
 } // namespace
