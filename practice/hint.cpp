@@ -49,11 +49,16 @@ working::Step hintFor(const Exercise& exercise, const working::Entry& entry)
     return working::said(topicRow(exercise.topic).tip, {});
 }
 
-std::vector<working::Step> shortWorking(const working::Entry& entry)
+std::vector<working::Step> shortWorking(const Exercise& exercise, const working::Entry& entry)
 {
+    const auto pieces = answerPieces(exercise);
+    const auto shows = std::find_if(entry.steps.begin(), entry.steps.end(),
+                                    [&](const working::Step& step) { return showsAnswer(step, pieces); });
+    const std::size_t last = shows != entry.steps.end() ? std::size_t(shows - entry.steps.begin())
+                                                        : std::min<std::size_t>(entry.steps.size(), 3) - 1;
     std::vector<working::Step> steps;
-    for (std::size_t i = 0; i < entry.steps.size(); ++i)
-        if (i == 0 || entry.steps[i].pattern == "{math}")
+    for (std::size_t i = 0; i < entry.steps.size() && i <= last; ++i)
+        if (i < 2 || i == last)
             steps.push_back(entry.steps[i]);
     if (steps.empty() && entry.result)
         steps.push_back(*entry.result);

@@ -15,8 +15,10 @@ namespace vorantis::practice {
 
 working::Step hintFor(const Exercise& exercise, const working::Entry& entry);
 
-// The first step and the steps of mathematics alone (the calculator's own figures, said in words,
-// are left out), at most three in any working; the working's answer where it has no step.
-std::vector<working::Step> shortWorking(const working::Entry& entry);
+// The steps up to the first that shows the answer, at most three: where there are more, the first
+// two and that one. Where no step shows it (a verdict, a quotient with its remainder), the first
+// three; the working's answer where it has no step. What the working does after the answer (a
+// decimal's fraction, where the decimal was asked) is left out.
+std::vector<working::Step> shortWorking(const Exercise& exercise, const working::Entry& entry);
 
 } // namespace vorantis::practice

@@ -18,7 +18,8 @@ Worksheet worksheet(const SheetCode& code, int count)
     Sheet exercises(code);
     for (int i = 0; i < std::clamp(count, fewestOnASheet, mostOnASheet); ++i) {
         sheet.exercises.push_back(exercises.next());
-        sheet.key.push_back({sheet.exercises.back().usual, shortWorking(workingOf(sheet.exercises.back()))});
+        sheet.key.push_back({sheet.exercises.back().usual,
+                             shortWorking(sheet.exercises.back(), workingOf(sheet.exercises.back()))});
     }
     return sheet;
 }

@@ -200,35 +200,66 @@ TEST(Worksheets, HoldThePracticesExercisesWithTheirAnswersAndShortWorking)
         for (int level = 1; level <= levelCount(topic.topic); ++level)
             for (const Exercise& exercise : worksheet({topic.topic, level, 1}, 40).exercises) {
                 const working::Entry entry = explained(exercise);
-                const auto key = shortWorking(entry);
+                const auto key = shortWorking(exercise, entry);
                 ASSERT_TRUE(!key.empty() && key.size() <= 3) << topic.code << level;
                 EXPECT_EQ(plain(key.front()),
                           plain(entry.steps.empty() ? *entry.result : entry.steps.front()));
             }
 }
 
-TEST(Worksheets, KeepOfTheWorkingItsFirstStepAndItsMathematics)
+// The steps up to the one that shows the answer: where there are more than three, the first two and
+// that one; where none shows it, the first three.
+TEST(Worksheets, KeepOfTheWorkingItsStepsUpToTheAnswer)
 {
     const struct {
+        const char* topic;
         const char* control;
         const char* typed;
+        AnswerShape shape;
+        ExactAnswer exact;
         std::vector<std::string> key;
     } rows[]{
-        {"simp",
+        {"SF",
+         "simp",
          "n=12 d=18",
+         AnswerShape::fraction,
+         Ratio{2, 3},
          {"12 = 2² × 3 and 18 = 2 × 3² share 2 × 3, so their greatest common factor is 6",
+          "the calculator finds it as (12 × 18)/36 = 6, with 36 = 2² × 3² their least common multiple",
           "12/18 = (12 ÷ 6)/(18 ÷ 6) = 2/3"}},
-        {"addfrac",
-         "Text29=1 Text30=6 Text31=1 Text32=3",
-         {"the common denominator is 6, a multiple of 3", "1/6 + 1/3 = 1/6 + 2/6 = 3/6",
-          "3/6 = (3 ÷ 3)/(6 ÷ 3) = 1/2"}},
-        {"decadd", "Text20=2.5 Text21=1.5", {"2.5 + 1.5 = 4"}},
+        {"FS",
+         "subfrac",
+         "Text29=-1 Text30=4 Text31=35 Text32=12",
+         AnswerShape::fraction,
+         Ratio{-19, 6},
+         {"the common denominator is 12, a multiple of 4",
+          "-3/12 is less than 35/12: -1/4 − 35/12 = -3/12 − 35/12 = -(35/12 − (-3/12)) = -38/12",
+          "38/12 = (38 ÷ 2)/(12 ÷ 2) = 19/6"}},
+        {"FP", "frompercent", "Text2=5", AnswerShape::decimal, Ratio{1, 20}, {"5 % = 5 ÷ 100 = 0.05"}},
+        {"WD",
+         "Command3",
+         "Text23=329 Text24=6",
+         AnswerShape::quotientAndRemainder,
+         QuotientAndRemainder{54, 5},
+         {"6 × 54 = 324 ≤ 329 < 330 = 6 × 55, so the quotient is 54", "the remainder is 329 − 324 = 5"}},
+        {"PC",
+         "Label17",
+         "Text9=341",
+         AnswerShape::verdict,
+         Verdict::composite,
+         {"341 is not divisible by any of 2, 3, 5, 7", "341 = 11 × 31"}},
+        {"DA", "decadd", "Text20=2.5 Text21=1.5", AnswerShape::decimal, Ratio{4, 1}, {"2.5 + 1.5 = 4"}},
+        {"SR", "Label12", "Text8=1089", AnswerShape::wholeNumber, Ratio{33, 1}, {"√1089 = 33"}},
     };
     for (const auto& row : rows) {
         MemoryForm form;
         typeInto(form, row.typed);
+        const Exercise exercise{
+            topicCoded(row.topic)->topic,  1, 0, &currentLanguage(), {}, row.shape, row.exact, {},
+            procedureFor(row.control)->id, {}};
         std::vector<std::string> key;
-        for (const working::Step& step : shortWorking(explain(runClick(*procedureFor(row.control), form))))
+        for (const working::Step& step :
+             shortWorking(exercise, explain(runClick(*procedureFor(row.control), form))))
             key.push_back(plain(step));
         EXPECT_EQ(key, row.key) << row.control;
     }
