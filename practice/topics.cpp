@@ -29,7 +29,7 @@ constexpr std::array table{
              translatable("Divide the numerator and the denominator by a number that divides both."), false},
     TopicRow{Topic::conversions, "FP", translatable("Fractions, decimals and percents"),
              translatable("Write each number in the form asked, a fraction in lowest terms."),
-             translatable("A percent is a number of hundredths, and so is a decimal's second place."), true},
+             translatable("A fraction is its numerator divided by its denominator, and a percent is a number of hundredths."), true},
     TopicRow{Topic::wholeDivision, "WD", translatable("Dividing with a remainder"),
              translatable("Give the quotient and the remainder."),
              translatable("Find the largest multiple of the divisor that is not more than the dividend."), false},
