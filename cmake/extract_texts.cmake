@@ -3,7 +3,7 @@
 # C++ of the libraries and the window, the menu entry and the AppStream data, into one
 # template, and each catalogue brought up to it.
 cmake_minimum_required(VERSION 3.25)
-set(folders language core layout panels working app web)
+set(folders language core layout panels working practice app web)
 set(sources "")
 foreach(folder IN LISTS folders)
     file(GLOB found RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The arrows between the plain libraries point one way: front ends -> working -> panels ->
-# core, with layout beside them and language below them all. Each library's build checks its folder's includes first,
+# The arrows between the plain libraries point one way: front ends -> practice -> working ->
+# panels -> core, with layout beside them and language below them all. Each library's build checks its folder's includes first,
 # so a wrong one fails the build instead of waiting for a reviewer.
 function(vorantis_include_rules target folder)
     set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${folder}-includes.checked)
