@@ -3,7 +3,7 @@
 scripts and every language's words inside it, so that it works opened from disk with nothing beside it. A page from
 disk has no service worker and is not installed: what serves those goes.
 
-    bundle.py SITE_DIR OUTPUT_HTML
+    bundle.py SITE_DIR SCRIPTS_DIR OUTPUT_HTML   (SCRIPTS_DIR: the page's modules as written)
 """
 import base64
 import json
@@ -17,7 +17,7 @@ SINGLE_FILE_POLICY = (
     "style-src 'unsafe-inline'; font-src data:; connect-src data:; img-src data:"
 )
 
-site, output = (pathlib.Path(arg) for arg in sys.argv[1:])
+site, scripts, output = (pathlib.Path(arg) for arg in sys.argv[1:])
 
 
 def replace_once(text, old, new):
@@ -44,8 +44,8 @@ for tag in re.findall(r'<link rel="(?:manifest|apple-touch-icon)"[^>]*>\n', page
 wasm = base64.b64encode((site / "vorantis.wasm.gz").read_bytes()).decode()
 page = replace_once(page, '<link rel="preload" id="module" href="vorantis.wasm.gz" as="fetch" crossorigin>',
                     f'<meta id="module" content="data:application/gzip;base64,{wasm}">')
-icon = base64.b64encode((site / "vorantis.png").read_bytes()).decode()
-page = replace_once(page, 'href="vorantis.png"', f'href="data:image/png;base64,{icon}"')
+icon = base64.b64encode((site / "vorantis.svg").read_bytes()).decode()
+page = replace_once(page, 'href="vorantis.svg"', f'href="data:image/svg+xml;base64,{icon}"')
 for sheet in ("fonts.css", "style.css"):
     style = re.sub(r"url\(([\w-]+\.woff2)\)", font_data, (site / sheet).read_text())
     page = replace_once(page, f'<link rel="stylesheet" href="{sheet}">', f"<style>{style}</style>")
@@ -58,14 +58,14 @@ ordered = []
 def add_module(name):
     if name in ordered:
         return
-    source = (site / name).read_text()
+    source = (scripts / name).read_text()
     for imported in re.findall(r'^import .* from "\./([\w.-]+)";$', source, re.M):
         add_module(imported)
     ordered.append(name)
 
 
 def as_part(name):
-    source = re.sub(r'^import .* from "\./[\w.-]+";\n', "", (site / name).read_text(), flags=re.M)
+    source = re.sub(r'^import .* from "\./[\w.-]+";\n', "", (scripts / name).read_text(), flags=re.M)
     source = re.sub(r"^export default \w+;\n?", "", source, flags=re.M)
     return re.sub(r"^export (?=(?:async )?function|const|let|class)", "", source, flags=re.M)
 

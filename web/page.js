@@ -181,6 +181,7 @@ function start(code) {
   byId("ended").hidden = true;
   byId("window").hidden = false;
   speak(code);
+  document.body.style.fontFamily = `"${win.face.family}", sans-serif`; // the window's, shipped with the page
   built = buildSurface(win, surface, run);
   working("clear");
   buildPane();
