@@ -247,7 +247,7 @@ try:
               f"a first visit from a browser that accepts {accepted}: {shown}, words fetched {fetched}")
         if code == "en":
             continue
-        driver.execute_async_script("""const done = arguments[0], name = arguments[1];
+        driver.execute_async_script("""const [name, done] = arguments;  // the callback comes last
             (async function kept() { for (const key of await caches.keys())
                 if ((await (await caches.open(key)).keys()).some((r) => r.url.endsWith(name))) return done();
               setTimeout(kept, 50); })()""", f"{code}.lang")
