@@ -253,13 +253,20 @@ function instantiateWasm(imports, done) {
   return {};
 }
 
+// The words of the language the pupil chose before, else of the browser's first, are asked for
+// while the module arrives rather than after it, which decides what language that is: where it
+// decides otherwise (a language Vorantis does not speak), the guess goes unused.
+const guessed = storage.read().language || navigator.languages[0]?.split("-")[0].toLowerCase();
+const early = guessed && guessed !== "en" ? wordsOf(guessed).catch(() => null) : null;
+
 // Whether the module has the language's words, fetched here where it has not yet; false where
 // they cannot be had (offline at a first visit).
 async function haveWords(code) {
   if (call("vorantis_has_words", "boolean", code))
     return true;
   try {
-    if (!call("vorantis_load_language", "boolean", await wordsOf(code)))
+    const text = (code === guessed && (await early)) || (await wordsOf(code));
+    if (!call("vorantis_load_language", "boolean", text))
       return false;
     keepWords(code);
     return true;
