@@ -2,16 +2,15 @@
 #include "core/convert.h"
 
 #include "core/failure.h"
+#include "core/nearest_double.h"
 #include "core/quote.h"
 #include "language/language.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <optional>
 #include <utility>
 
@@ -104,9 +103,8 @@ std::optional<std::string> withPoint(std::string_view text, bool decimalComma)
     if (decimalComma) {
         if (isGroupedThousands(text))
             return std::nullopt;
-        if (const auto comma = number.find(',');
-            comma != std::string::npos && number.find('.') == std::string::npos &&
-            number.find(',', comma + 1) == std::string::npos)
+        if (const auto comma = number.find(','); comma != std::string::npos &&
+            number.find('.') == std::string::npos && number.find(',', comma + 1) == std::string::npos)
             number[comma] = '.';
     }
     if (!isNumberText(number))
@@ -127,12 +125,13 @@ Message notANumber(std::string_view text, std::string_view name)
                             : Message(translatable("{field}, {text}, is not a number"),
                                       {{"field", words(name)}, {"text", typed}});
     if (comma)
-        return name.empty() ? Message(translatable("{text} is not a number: write one decimal comma or point, "
-                                                   "with no marks between the digits"),
-                                      {{"text", typed}})
-                            : Message(translatable("{field}, {text}, is not a number: write one decimal comma "
-                                                   "or point, with no marks between the digits"),
-                                      {{"field", words(name)}, {"text", typed}});
+        return name.empty()
+            ? Message(translatable("{text} is not a number: write one decimal comma or point, "
+                                   "with no marks between the digits"),
+                      {{"text", typed}})
+            : Message(translatable("{field}, {text}, is not a number: write one decimal comma "
+                                   "or point, with no marks between the digits"),
+                      {{"field", words(name)}, {"text", typed}});
     return name.empty()
         ? Message(translatable("{text} is not a number: use a point as the decimal mark"), {{"text", typed}})
         : Message(translatable("{field}, {text}, is not a number: use a point as the decimal mark"),
@@ -155,14 +154,6 @@ Message tooLargeANumber(std::string_view text, std::string_view name)
                                   {{"field", words(name)}, {"text", typed}});
 }
 
-// strtod follows the process locale, which a desktop application sets from the user's
-// settings; numbers here are always read the same way, so parse in the C locale.
-locale_t cLocale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return locale;
-}
-
 // `text` is what the user typed, quoted in the message with its `name`; a value that was never
 // typed is shown as the program writes it.
 std::int32_t roundToLong(double value, std::string_view text, std::string_view name, bool typed)
@@ -170,7 +161,8 @@ std::int32_t roundToLong(double value, std::string_view text, std::string_view n
     const double rounded = std::nearbyint(value); // the default rounding mode: ties to even
     if (rounded >= -2147483648.0 && rounded <= 2147483647.0)
         return static_cast<std::int32_t>(rounded);
-    const Message::Part shown = typed ? Message::Part(Message::Typed{std::string(text)}) : Message::Number{value};
+    const Message::Part shown =
+        typed ? Message::Part(Message::Typed{std::string(text)}) : Message::Number{value};
     if (!typed || name.empty())
         throw Failure(FailureKind::OutOfRange,
                       Message(value > 0 ? translatable("{text} is too large for a whole number")
@@ -188,18 +180,17 @@ double TextToDouble(std::string_view text, std::string_view name)
 {
     const std::string_view number = trimBlanks(text);
     if (number.empty())
-        throw Failure(FailureKind::NotANumber, name.empty()
-                          ? Message(translatable("an empty text is not a number"))
-                          : Message(translatable("{field} is empty"), {{"field", words(name)}}));
+        throw Failure(FailureKind::NotANumber,
+                      name.empty() ? Message(translatable("an empty text is not a number"))
+                                   : Message(translatable("{field} is empty"), {{"field", words(name)}}));
     // The program writes an infinite result so; read back, it is a number too large to work with.
     if (isInfinityText(number))
         throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
     const std::optional<std::string> terminated = withPoint(number, currentLanguage().decimalComma);
     if (!terminated)
         throw Failure(FailureKind::NotANumber, notANumber(text, name));
-    errno = 0;
-    const double value = strtod_l(terminated->c_str(), nullptr, cLocale());
-    if (errno == ERANGE && std::isinf(value))
+    const double value = nearestDouble(*terminated);
+    if (std::isinf(value)) // a finite text's value beyond the largest double
         throw Failure(FailureKind::OutOfRange, tooLargeANumber(text, name));
     return value;
 }

@@ -27,9 +27,15 @@ inline constexpr std::string_view savedWorkingName = translatable("working");
 inline constexpr std::string_view notCopiedNote =
     translatable("Working: not copied, as the clipboard is closed to this page");
 // Why Read Aloud cannot be chosen.
-inline constexpr std::string_view noVoiceNote = translatable("No voice of this language is installed for reading aloud");
+inline constexpr std::string_view noVoiceNote =
+    translatable("No voice of this language is installed for reading aloud");
+// Where the page could not fetch a language's words ({language}: its own name): it goes on in
+// the language it spoke, English at first.
+inline constexpr std::string_view wordsNotLoadedNote =
+    translatable("The words of {language} could not be loaded");
 // Keys a phone's number pad may lack, offered beside a field while it has focus.
 inline constexpr std::string_view missingKeys = "-.e";
-inline constexpr std::string_view missingKeysName = translatable("keys for a minus sign, a decimal point and an exponent");
+inline constexpr std::string_view missingKeysName =
+    translatable("keys for a minus sign, a decimal point and an exponent");
 
 } // namespace vorantis

@@ -31,9 +31,10 @@ build_packages=(cmake make g++ qt6-base-dev fonts-liberation2 gettext python3 qt
     qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 fuzz_packages=(clang libclang-rt-14-dev)
 # The fonts are cut to the program's characters and shipped as WOFF2 (fonttools, brotli); the
-# installed app's larger icons are drawn from the scalable one (rsvg-convert).
+# installed app's larger icons are drawn from the scalable one (rsvg-convert). What a first visit
+# downloads is made small: the scripts by terser, the module and the icons by zopfli's deflate.
 web_packages=(cmake make emscripten node-acorn python3 fonts-liberation2 python3-fonttools python3-brotli
-    librsvg2-bin)
+    librsvg2-bin terser zopfli)
 test_packages=(googletest libgtest-dev locales
     xvfb xauth x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian man-db

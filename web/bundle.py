@@ -1,11 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the single-file page: the site's index.html with its style sheets, fonts, module
-and scripts inside it, so that it works opened from disk with nothing beside it. A page from
+"""Writes the single-file page: the site's index.html with its style sheets, fonts, module,
+scripts and every language's words inside it, so that it works opened from disk with nothing beside it. A page from
 disk has no service worker and is not installed: what serves those goes.
 
-    bundle.py SITE_DIR OUTPUT_HTML
+    bundle.py SITE_DIR SCRIPTS_DIR OUTPUT_HTML   (SCRIPTS_DIR: the page's modules as written)
 """
 import base64
+import json
 import pathlib
 import re
 import sys
@@ -16,7 +17,7 @@ SINGLE_FILE_POLICY = (
     "style-src 'unsafe-inline'; font-src data:; connect-src data:; img-src data:"
 )
 
-site, output = (pathlib.Path(arg) for arg in sys.argv[1:])
+site, scripts, output = (pathlib.Path(arg) for arg in sys.argv[1:])
 
 
 def replace_once(text, old, new):
@@ -28,7 +29,7 @@ def replace_once(text, old, new):
 def inline_script(source):
     if "</script" in source:
         sys.exit("bundle.py: a script would end the page's <script> element early")
-    return f"<script>{source}</script>"
+    return f'<script type="module">{source}</script>'
 
 
 def font_data(match):
@@ -43,17 +44,51 @@ for tag in re.findall(r'<link rel="(?:manifest|apple-touch-icon)"[^>]*>\n', page
 wasm = base64.b64encode((site / "vorantis.wasm.gz").read_bytes()).decode()
 page = replace_once(page, '<link rel="preload" id="module" href="vorantis.wasm.gz" as="fetch" crossorigin>',
                     f'<meta id="module" content="data:application/gzip;base64,{wasm}">')
-icon = base64.b64encode((site / "vorantis.png").read_bytes()).decode()
-page = replace_once(page, 'href="vorantis.png"', f'href="data:image/png;base64,{icon}"')
+icon = base64.b64encode((site / "vorantis.svg").read_bytes()).decode()
+page = replace_once(page, 'href="vorantis.svg"', f'href="data:image/svg+xml;base64,{icon}"')
 for sheet in ("fonts.css", "style.css"):
     style = re.sub(r"url\(([\w-]+\.woff2)\)", font_data, (site / sheet).read_text())
     page = replace_once(page, f'<link rel="stylesheet" href="{sheet}">', f"<style>{style}</style>")
-# A script inside the page cannot wait for the page as a deferred one does: they go last.
-scripts = []
-for name in re.findall(r'<script src="([\w.-]+)" defer></script>', page):
-    page = replace_once(page, f'<script src="{name}" defer></script>\n', "")
-    scripts.append((site / name).read_text())
-page = replace_once(page, "</body>", "".join(map(inline_script, scripts)) + "\n</body>")
+# The page's modules in one module script: a page from disk may not import another file. Each
+# module comes after those it imports, without its import lines and export marks; the modules
+# are written for it, one import to a line and no name declared at the top of two of them.
+ordered = []
+
+
+def add_module(name):
+    if name in ordered:
+        return
+    source = (scripts / name).read_text()
+    for imported in re.findall(r'^import .* from "\./([\w.-]+)";$', source, re.M):
+        add_module(imported)
+    ordered.append(name)
+
+
+def as_part(name):
+    source = re.sub(r'^import .* from "\./[\w.-]+";\n', "", (scripts / name).read_text(), flags=re.M)
+    source = re.sub(r"^export default \w+;\n?", "", source, flags=re.M)
+    return re.sub(r"^export (?=(?:async )?function|const|let|class)", "", source, flags=re.M)
+
+
+entry = re.fullmatch(r'<script type="module" src="([\w.-]+)"></script>\n',
+                     re.search(r'<script type="module".*\n', page)[0])[1]
+add_module(entry)
+page = replace_once(page, f'<script type="module" src="{entry}"></script>\n', "")
+parts = [as_part(name) for name in ordered]
+declared = re.findall(r"^(?:async )?(?:function\*? |const |let |class |var )(\w+)", "\n".join(parts), re.M)
+twice = {name for name in declared if declared.count(name) > 1}
+if twice:
+    sys.exit(f"bundle.py: declared at the top of more than one module: {sorted(twice)}")
+
+
+def words_of(path):  # a language's words as a JSON text, where no "<" can end the element
+    text = json.dumps(path.read_text(encoding="utf-8")).replace("<", "\\u003c")
+    return f'<script type="application/json" id="words-{path.stem}">{text}</script>\n'
+
+
+# Every language's words, where the page looks for them before it would fetch their file.
+words = "".join(map(words_of, sorted(site.glob("*.lang"))))
+page = replace_once(page, "</body>", words + inline_script("\n".join(parts)) + "\n</body>")
 # Its own files are now inside it: what it may load is what it holds.
 page = replace_once(page, SITE_POLICY, SINGLE_FILE_POLICY)
 output.write_text(page)

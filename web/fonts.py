@@ -11,12 +11,25 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-# Latin with the accented letters of German, French, Spanish and Dutch (Latin-1, Œ œ Ÿ Ĳ ĳ),
-# their quotation marks and dashes, and the signs the messages and the working use:
-# × ÷ ¶ (in Latin-1), − √ → ◌ … and €.
-RANGES = [(0x20, 0x7E), (0xA0, 0xFF), (0x132, 0x133), (0x152, 0x153), (0x178, 0x178),
-          (0x2013, 0x2014), (0x2018, 0x201E), (0x2026, 0x2026), (0x20AC, 0x20AC),
-          (0x2192, 0x2192), (0x2212, 0x2212), (0x221A, 0x221A), (0x25CC, 0x25CC)]
+# The letters of English, German, French, Spanish and Dutch, their quotation marks and spaces,
+# and the signs the messages and the working write: × ÷ − √ ≤ ≥, superscript exponents, ¶ → ◌ …
+# (a quoted text's marks). A first visit downloads the fonts whole: the fewer glyphs, the lighter.
+SHOWN = ("\u00a0\u202f¡¿«»‘’‚“”„–—…"
+         "ÀÁÂÄÆÇÈÉÊËÍÎÏÑÓÔÖÙÚÛÜŸŒĲàáâäæçèéêëíîïñóôöùúûüÿœĳß"
+         "×÷−√≤≥¹²³⁰⁴⁵⁶⁷⁸⁹⁻¶→◌")
+
+
+def ranges(codes):  # consecutive code points as one range
+    found = []
+    for code in sorted(codes):
+        if found and found[-1][1] == code - 1:
+            found[-1][1] = code
+        else:
+            found.append([code, code])
+    return found
+
+
+RANGES = ranges(set(range(0x20, 0x7F)) | set(map(ord, SHOWN)))
 
 out, fonts = pathlib.Path(sys.argv[1]), sys.argv[2:]
 options = subset.Options()

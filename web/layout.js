@@ -5,8 +5,6 @@
 // side as fit, and a panel too wide for the screen as its parts, one under another where
 // need be. Either way every control keeps its arrangement from the table, and no control's box
 // lies over another's.
-"use strict";
-
 // Where the page puts a control other than the window does, in the window's pixels at 100 %:
 // [left, top, right, bottom]. The window lets a label run under its neighbours and a button over
 // the fields above it; on a page that hides part of a field and catches taps meant for it. So a
@@ -35,94 +33,105 @@ const pageBoxes = {
   Label22: [536, 83, 569, 96], Label23: [600, 83, 633, 96], Label24: [680, 83, 713, 96],
 };
 
-function buildSurface(win, surface, run) {
-  const rows = new Map(win.controls.map((row) => [row.name, row]));
-  const unseen = new Set(win.unseen);
-  const elements = new Map();
-  const svg = "http://www.w3.org/2000/svg";
+const svg = "http://www.w3.org/2000/svg";
+const tags = { field: "input", button: "button", label: "div" };
 
-  function make(row, tag) {
-    const element = row.kind === "line" ? document.createElementNS(svg, "svg") : document.createElement(tag);
-    element.id = row.name;
-    element.classList.add("control");
-    element.style.zIndex = win.stacking.indexOf(row.name) + 1; // labels and lines behind
-    element.hidden = row.hidden || unseen.has(row.name);
-    if (row.bold)
-      element.style.fontWeight = "bold";
-    elements.set(row.name, element);
-    if (row.kind === "line") {
-      element.setAttribute("aria-hidden", "true");
-      element.append(document.createElementNS(svg, "line"));
-      return element;
+// A field: the number pad, with the keys it may lack offered beside it (keys.js); Return runs
+// the panel where the window's field does.
+function makeField(element, row, run) {
+  Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false, inputMode: "decimal" });
+  element.setAttribute("autocapitalize", "off");
+  if (!row.enterRuns)
+    return;
+  element.enterKeyHint = "go";
+  element.addEventListener("keydown", (event) => {
+    if (event.key === "Enter" && !event.isComposing) {
+      event.preventDefault();
+      run(row.enterRuns);
     }
-    if (row.spokenName)
-      element.setAttribute("aria-label", row.spokenName);
-    if (row.kind === "field") {
-      // The number pad, with the keys it may lack offered beside it (page.js).
-      Object.assign(element, { type: "text", autocomplete: "off", spellcheck: false, inputMode: "decimal" });
-      element.setAttribute("autocapitalize", "off");
-      if (row.enterRuns) {
-        element.enterKeyHint = "go";
-        element.addEventListener("keydown", (event) => {
-          if (event.key === "Enter" && !event.isComposing) {
-            event.preventDefault();
-            run(row.enterRuns);
-          }
-        });
-      }
-      return element;
-    }
-    element.textContent = row.caption;
-    if (row.kind === "button") {
-      element.type = "button";
-      // Space presses a button; Enter presses none, as no button is the default.
-      element.addEventListener("keydown", (event) => event.key === "Enter" && event.preventDefault());
-    } else {
-      element.classList.add("label");
-      if (row.runs) {
-        element.classList.add("clickable");
-        element.setAttribute("role", "button");
-        element.dataset.hint = element.title = row.hint;
-      } else if (row.spokenName) {
-        element.setAttribute("role", "img"); // a drawn fraction bar, named as the window names it
-        element.classList.add("bar");
-      }
-    }
-    if (row.runs)
-      element.addEventListener("click", () => run(row.name));
+  });
+}
+
+function makeCaptioned(element, row) {
+  element.textContent = row.caption;
+  if (row.kind === "button") {
+    element.type = "button";
+    // Space presses a button; Enter presses none, as no button is the default.
+    element.addEventListener("keydown", (event) => event.key === "Enter" && event.preventDefault());
+    return;
+  }
+  element.classList.add("label");
+  if (row.runs) {
+    element.classList.add("clickable");
+    element.setAttribute("role", "button");
+    element.dataset.hint = element.title = row.hint;
+  } else if (row.spokenName) {
+    element.setAttribute("role", "img"); // a drawn fraction bar, named as the window names it
+    element.classList.add("bar");
+  }
+}
+
+// The element of a row of the table; its own listeners go with it.
+function makeControl(row, tag, { win, unseen, elements, run }) {
+  const element = row.kind === "line" ? document.createElementNS(svg, "svg") : document.createElement(tag);
+  element.id = row.name;
+  element.classList.add("control");
+  element.style.zIndex = win.stacking.indexOf(row.name) + 1; // labels and lines behind
+  element.hidden = row.hidden || unseen.has(row.name);
+  if (row.bold)
+    element.style.fontWeight = "bold";
+  elements.set(row.name, element);
+  if (row.kind === "line") {
+    element.setAttribute("aria-hidden", "true");
+    element.append(document.createElementNS(svg, "line"));
     return element;
   }
+  if (row.spokenName)
+    element.setAttribute("aria-label", row.spokenName);
+  if (row.kind === "field")
+    makeField(element, row, run);
+  else
+    makeCaptioned(element, row);
+  if (row.runs)
+    element.addEventListener("click", () => run(row.name));
+  return element;
+}
 
-  const tags = { field: "input", button: "button", label: "div" };
-  // In the page's order, panel by panel: the heading, then each part's controls as read.
-  const panels = win.panels.map((panel, index) => {
-    const section = document.createElement(panel.spokenName || index ? "section" : "div");
-    section.className = "panel";
-    if (panel.heading) {
-      const heading = make(rows.get(panel.heading), index ? "h2" : "h1");
-      heading.classList.add("heading");
-      section.append(heading);
-      if (index)
-        section.setAttribute("aria-labelledby", panel.heading);
-    } else if (panel.spokenName) {
-      section.setAttribute("aria-label", panel.spokenName);
-    }
-    const stage = document.createElement("div");
-    stage.className = "stage";
-    const parts = panel.parts.map((names) => {
-      const part = document.createElement("div");
-      part.className = "part";
-      part.append(...names.map((name) => make(rows.get(name), tags[rows.get(name).kind])));
-      stage.append(part);
-      return { element: part, rows: names.map((name) => rows.get(name)) };
-    });
-    section.append(stage);
-    return { section, stage, parts, heading: panel.heading && rows.get(panel.heading) };
+// A panel in the page's order: its heading, then each part's controls as read.
+function makePanel(panel, index, made) {
+  const { rows } = made;
+  const make = (name, tag) => makeControl(rows.get(name), tag ?? tags[rows.get(name).kind], made);
+  const section = document.createElement(panel.spokenName || index ? "section" : "div");
+  section.className = "panel";
+  if (panel.heading) {
+    const heading = make(panel.heading, index ? "h2" : "h1");
+    heading.classList.add("heading");
+    section.append(heading);
+    if (index)
+      section.setAttribute("aria-labelledby", panel.heading);
+  } else if (panel.spokenName) {
+    section.setAttribute("aria-label", panel.spokenName);
+  }
+  const stage = Object.assign(document.createElement("div"), { className: "stage" });
+  const parts = panel.parts.map((names) => {
+    const part = Object.assign(document.createElement("div"), { className: "part" });
+    part.append(...names.map((name) => make(name)));
+    stage.append(part);
+    return { element: part, rows: names.map((name) => rows.get(name)) };
   });
-  const placed = new Set([...elements.keys()]);
-  const outside = win.controls.filter((row) => !placed.has(row.name));
-  surface.replaceChildren(...panels.map((panel) => panel.section), ...outside.map((row) => make(row, tags[row.kind])));
-  return { rows, elements, panels };
+  section.append(stage);
+  return { section, stage, parts, heading: panel.heading && rows.get(panel.heading) };
+}
+
+// The window's controls as the page's elements, panel by panel; `run(name)` runs a click.
+export function buildSurface(win, surface, run) {
+  const made = { win, run, rows: new Map(win.controls.map((row) => [row.name, row])), unseen: new Set(win.unseen),
+    elements: new Map() };
+  const panels = win.panels.map((panel, index) => makePanel(panel, index, made));
+  const placed = new Set([...made.elements.keys()]);
+  const outside = win.controls.filter((row) => !placed.has(row.name)).map((row) => makeControl(row, tags[row.kind], made));
+  surface.replaceChildren(...panels.map((panel) => panel.section), ...outside);
+  return { rows: made.rows, elements: made.elements, panels };
 }
 
 // The pixel rectangle of a row on the page at 100 %: [left, top, right, bottom]; a line's holds
@@ -138,7 +147,7 @@ function pixelBox(row, win) {
 // The width the page really has: the root's, less the room a classic scrollbar takes, which
 // style.css keeps for it whether it shows or not (the root's clientWidth leaves out only a
 // scrollbar that shows).
-const roomOnPage = () => document.documentElement.getBoundingClientRect().width;
+export const roomOnPage = () => document.documentElement.getBoundingClientRect().width;
 
 // A target is what can be clicked or typed into, and shows (the scratch field never does).
 const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
@@ -159,50 +168,93 @@ function targetScale(rows, win, zoom) {
 }
 
 // The width the whole window needs to show at its own layout.
-const wholeWindowWidth = (built, win, zoom) => (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], win, zoom);
+export const wholeWindowWidth = (built, win, zoom) => (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], win, zoom);
 
-// `room` is the width the surface may take: the page's, less a working pane beside it.
-function layOutSurface(built, win, surface, zoom, room) {
-  const unseen = new Set(win.unseen);
-  // A control takes room if it may show (the minus sign of a fraction result).
-  const shown = (row) => !unseen.has(row.name);
-  const need = (rows) => targetScale(rows, win, zoom);
-  const bounds = (rows) => rows.filter(shown).map((row) => pixelBox(row, win)).reduce((a, b) =>
-    [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]);
-
-  function place(row, [left, top], sx, sy) {
-    const element = built.elements.get(row.name);
-    const points = (row.fontPoints || win.face.controlPoints) * Math.min(sx, sy);
-    element.style.fontSize = row.kind === "field" ? `max(16px, ${points}pt)` : `${points}pt`;
-    const [x0, y0, x1, y1] = pixelBox(row, win);
-    const [width, height] = [(x1 - x0) * sx, (y1 - y0) * sy];
-    Object.assign(element.style, { left: `${(x0 - left) * sx}px`, top: `${(y0 - top) * sy}px` });
-    if (row.kind !== "line") {
-      Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
-      return;
-    }
-    // From corner to corner the way the window's line runs, the pen wholly inside the box.
-    const pen = win.penPixels * Math.min(sx, sy);
-    const [, , run, rise] = row.rect;
-    const ends = (size, back) => (back ? [size - pen / 2, pen / 2] : [pen / 2, size - pen / 2]);
-    const [[xa, xb], [ya, yb]] = [ends(width, run < 0), ends(height, rise < 0)];
-    element.setAttribute("width", width);
-    element.setAttribute("height", height);
-    for (const [name, value] of Object.entries({ x1: xa, y1: ya, x2: xb, y2: yb, stroke: "currentColor", "stroke-width": pen }))
-      element.firstChild.setAttribute(name, value);
+// Puts a row's element at its box, from the corner [left, top] of what it is laid out in,
+// scaled by sx across and sy down.
+function place(row, [left, top], sx, sy, { built, win }) {
+  const element = built.elements.get(row.name);
+  const points = (row.fontPoints || win.face.controlPoints) * Math.min(sx, sy);
+  element.style.fontSize = row.kind === "field" ? `max(16px, ${points}pt)` : `${points}pt`;
+  const [x0, y0, x1, y1] = pixelBox(row, win);
+  const [width, height] = [(x1 - x0) * sx, (y1 - y0) * sy];
+  Object.assign(element.style, { left: `${(x0 - left) * sx}px`, top: `${(y0 - top) * sy}px` });
+  if (row.kind !== "line") {
+    size(element, width, height);
+    return;
   }
+  // From corner to corner the way the window's line runs, the pen wholly inside the box.
+  const pen = win.penPixels * Math.min(sx, sy);
+  const [, , run, rise] = row.rect;
+  const ends = (length, back) => (back ? [length - pen / 2, pen / 2] : [pen / 2, length - pen / 2]);
+  const [[xa, xb], [ya, yb]] = [ends(width, run < 0), ends(height, rise < 0)];
+  element.setAttribute("width", width);
+  element.setAttribute("height", height);
+  for (const [name, value] of Object.entries({ x1: xa, y1: ya, x2: xb, y2: yb, stroke: "currentColor", "stroke-width": pen }))
+    element.firstChild.setAttribute(name, value);
+}
 
-  const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
+const size = (element, width, height) => Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
+
+// The box [left, top, right, bottom] that holds the rows that may show (the minus sign of a
+// fraction result takes room, hidden or not).
+function bounds(rows, { win }) {
+  const unseen = new Set(win.unseen);
+  return rows.filter((row) => !unseen.has(row.name)).map((row) => pixelBox(row, win)).reduce((a, b) =>
+    [Math.min(a[0], b[0]), Math.min(a[1], b[1]), Math.max(a[2], b[2]), Math.max(a[3], b[3])]);
+}
+
+// A part of a panel too wide for the screen: narrower than the screen where it must be, never so
+// narrow that a target gets too small. Gives the least scale it lays its text out at.
+function layOutPart(part, inside, at) {
+  const { win, zoom } = at;
+  const sy = targetScale(part.rows, win, zoom);
+  const [l, t, r, b] = bounds(part.rows, at);
+  const widest = part.rows.filter(isTarget).map((row) => {
+    const [left, , right] = pixelBox(row, win);
+    return leastOf(row) / (right - left);
+  });
+  const sx = Math.max(Math.min(sy, inside / (r - l)), ...widest);
+  size(part.element, (r - l) * sx, (b - t) * sy);
+  part.rows.forEach((row) => place(row, [l, t], sx, sy, at));
+  return Math.min(sx, sy);
+}
+
+// A panel on its own, its heading above it, whole where it fits `inside`, else as its parts.
+function layOutPanel(panel, inside, at) {
+  const { win, zoom } = at;
+  const rows = panel.parts.flatMap((part) => part.rows);
+  const scale = targetScale(rows, win, zoom);
+  if (panel.heading) { // above the panel, no smaller than the style sheet allows
+    const heading = at.built.elements.get(panel.heading.name);
+    heading.style.left = heading.style.top = heading.style.width = heading.style.height = "";
+    heading.style.fontSize = `max(var(--least-heading), ${(panel.heading.fontPoints * zoom) / 100}pt)`;
+  }
+  const [left, top, right, bottom] = bounds(rows, at);
+  const together = (right - left) * scale <= inside;
+  panel.stage.classList.toggle("together", together);
+  if (together) {
+    size(panel.stage, (right - left) * scale, (bottom - top) * scale);
+    rows.forEach((row) => place(row, [left, top], scale, scale, at));
+    return scale;
+  }
+  panel.stage.style.width = panel.stage.style.height = "";
+  return Math.min(...panel.parts.map((part) => layOutPart(part, inside, at)));
+}
+
+// Lays the controls out in `room`, the width the surface may take (the page's, less a working
+// pane beside it); gives the scale the text beside them takes.
+export function layOutSurface(built, win, surface, zoom, room) {
+  const at = { built, win, zoom };
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
-  const whole = need(all);
-  const windowed = room >= width * whole;
+  const windowed = room >= width * targetScale(all, win, zoom);
   surface.classList.toggle("reflow", !windowed);
   document.body.classList.toggle("reflowed", !windowed);
   if (windowed) {
     const scale = Math.min(win.zoom.largest / 100, room / width);
     size(surface, width * scale, (win.height / win.twipsPerPixel) * scale);
-    all.forEach((row) => place(row, [0, 0], scale, scale));
+    all.forEach((row) => place(row, [0, 0], scale, scale, at));
     return scale;
   }
   surface.style.width = surface.style.height = "";
@@ -210,38 +262,5 @@ function layOutSurface(built, win, surface, zoom, room) {
   const edges = (element) => ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
     .reduce((sum, edge) => sum + parseFloat(getComputedStyle(element)[edge]), 0);
   const inside = room - edges(surface) - edges(built.panels[0].section);
-  let textScale = Infinity;
-  for (const panel of built.panels) {
-    const rows = panel.parts.flatMap((part) => part.rows);
-    const scale = need(rows);
-    if (panel.heading) { // above the panel, no smaller than the style sheet allows
-      const heading = built.elements.get(panel.heading.name);
-      heading.style.left = heading.style.top = heading.style.width = heading.style.height = "";
-      heading.style.fontSize = `max(var(--least-heading), ${(panel.heading.fontPoints * zoom) / 100}pt)`;
-    }
-    const [left, top, right, bottom] = bounds(rows);
-    const together = (right - left) * scale <= inside;
-    panel.stage.classList.toggle("together", together);
-    if (together) {
-      size(panel.stage, (right - left) * scale, (bottom - top) * scale);
-      rows.forEach((row) => place(row, [left, top], scale, scale));
-      textScale = Math.min(textScale, scale);
-      continue;
-    }
-    panel.stage.style.width = panel.stage.style.height = "";
-    for (const part of panel.parts) {
-      // Narrower than the screen where it must be, never so narrow that a target gets too small.
-      const sy = need(part.rows);
-      const [l, t, r, b] = bounds(part.rows);
-      const widest = part.rows.filter(isTarget).map((row) => {
-        const [left, , right] = pixelBox(row, win);
-        return leastOf(row) / (right - left);
-      });
-      const sx = Math.max(Math.min(sy, inside / (r - l)), ...widest);
-      size(part.element, (r - l) * sx, (b - t) * sy);
-      part.rows.forEach((row) => place(row, [l, t], sx, sy));
-      textScale = Math.min(textScale, sx, sy);
-    }
-  }
-  return textScale;
+  return Math.min(...built.panels.map((panel) => layOutPanel(panel, inside, at)));
 }

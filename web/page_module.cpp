@@ -55,12 +55,30 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_window()
     return json.c_str();
 }
 
-// Speaks the language of the first of the preferences (a language code, or a browser's list
-// "de-AT,de,en") that Vorantis has, English where none; gives its code.
+// The code of the first language of the preferences (a code chosen in the View menu, or a
+// browser's list "de-AT,de,en") that Vorantis speaks, "en" where none.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_language_for(const char* preferences)
+{
+    return vorantis::languageFor(preferences).code.data(); // a code is a whole literal, ended by its NUL
+}
+
+// Whether the language of the code has its words here: English's are compiled in, another's
+// come from its file (<code>.lang), which the page fetches before it speaks it.
+EMSCRIPTEN_KEEPALIVE bool vorantis_has_words(const char* code)
+{
+    const vorantis::Language* language = vorantis::languageCoded(code);
+    return language && vorantis::hasWords(*language);
+}
+
+// Takes a language's words from the text of its file; false where the text is no such file.
+EMSCRIPTEN_KEEPALIVE bool vorantis_load_language(const char* text) { return vorantis::loadLanguage(text); }
+
+// Speaks the language of the first of the preferences that Vorantis has, English where none,
+// in its words if they are here and else in English's; gives its code.
 EMSCRIPTEN_KEEPALIVE const char* vorantis_speak(const char* preferences)
 {
     vorantis::useLanguage(vorantis::languageFor(preferences));
-    return vorantis::currentLanguage().code.data(); // a code is a whole literal, ended by its NUL
+    return vorantis::currentLanguage().code.data();
 }
 
 // A text of the page, typed or written in the language of the code given, as the language in
@@ -88,15 +106,17 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
     const Click click = runClick(*procedure, form);
     working::Entry entry = explain(click);
     lastStatus() = statusOf(click);
-    answer = json::object({{"status", json::string(lastStatus().said())},
-                           {"failed", json::boolean(click.failed())},
-                           {"stale", controlNames(staleResults(click))},
-                           {"unfinished", controlNames(unfinishedWrites(click))},
-                           {"entry", json::string(working::plainText(entry))},
-                           // What a screen reader is told of the click: its answer, or why it stopped.
-                           {"said", json::string(entry.failure || !entry.result ? lastStatus().said()
-                                                                                : working::spoken(*entry.result, *entry.language))},
-                           {"entryPage", json::string(working::html(entry))}});
+    answer = json::object(
+        {{"status", json::string(lastStatus().said())},
+         {"failed", json::boolean(click.failed())},
+         {"stale", controlNames(staleResults(click))},
+         {"unfinished", controlNames(unfinishedWrites(click))},
+         {"entry", json::string(working::plainText(entry))},
+         // What a screen reader is told of the click: its answer, or why it stopped.
+         {"said",
+          json::string(entry.failure || !entry.result ? lastStatus().said()
+                                                      : working::spoken(*entry.result, *entry.language))},
+         {"entryPage", json::string(working::html(entry))}});
     workingLog().add(std::move(entry));
     return answer.c_str();
 }

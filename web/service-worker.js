@@ -17,10 +17,34 @@ const files = @FILES@;
 const patience = 1000; // ms a visit waits for the server before it starts from the kept files
 let outdated = false;
 
+// A language's words (de.lang) are kept only once the page asks for them: a pupil who never
+// speaks French never downloads French.
+const isWords = (name) => /^[a-z]{2,3}\.lang$/.test(name);
+const kept = (cache) => cache.keys().then((requests) => requests.map((request) => new URL(request.url).pathname.split("/").pop()));
+
+// The languages an older build's cache kept, to be kept again in this build's words.
+async function wordsKeptBefore() {
+  const older = (await caches.keys()).filter((key) => key.startsWith("vorantis-") && key !== version);
+  const names = await Promise.all(older.map((key) => caches.open(key).then(kept)));
+  return [...new Set(names.flat().filter(isWords))];
+}
+
 self.addEventListener("install", (event) => {
   // Asked of the server anew, not of the browser's cache, which may hold an older build's.
-  const fresh = files.map((file) => new Request(file, { cache: "no-cache" }));
-  event.waitUntil(caches.open(version).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
+  const fresh = (names) => names.map((file) => new Request(file, { cache: "no-cache" }));
+  event.waitUntil(caches.open(version).then(async (cache) => {
+    await cache.addAll(fresh(files));
+    // A language a later build no longer has is let go.
+    await Promise.all(fresh(await wordsKeptBefore()).map((request) => cache.add(request).catch(() => {})));
+  }).then(() => self.skipWaiting()));
+});
+
+// The page asks for a language's words to be kept once it has them: on a first visit it had
+// them before this worker served it.
+self.addEventListener("message", (event) => {
+  const name = event.data?.keep;
+  if (typeof name === "string" && isWords(name))
+    event.waitUntil(caches.open(version).then(async (cache) => (await kept(cache)).includes(name) || cache.add(name)));
 });
 
 self.addEventListener("activate", (event) => {

@@ -99,7 +99,8 @@ std::string texts()
         {"savedName", string(tr(savedWorkingName))},
         {"notCopied", string(tr(notCopiedNote))},
         {"noVoice", string(tr(noVoiceNote))},
-        {"keys", string(currentLanguage().decimalComma ? "-,e" : missingKeys)}, // the mark the language writes
+        {"keys",
+         string(currentLanguage().decimalComma ? "-,e" : missingKeys)}, // the mark the language writes
         {"keysName", string(tr(missingKeysName))},
         {"about", string(tr(aboutMessage))},
     });
@@ -145,16 +146,21 @@ std::string windowJson()
         {"unseen", strings(unseenControls())},
         {"texts", texts()},
         {"language", string(currentLanguage().code)},
-        {"languages", array(languages(),
-                            [](const Language& language) {
-                                return object({{"code", string(language.code)}, {"ownName", string(language.ownName)}});
-                            })},
+        {"languages",
+         array(languages(),
+               [](const Language& language) {
+                   return object({{"code", string(language.code)},
+                                  {"ownName", string(language.ownName)},
+                                  {"notLoaded",
+                                   string(fill(tr(wordsNotLoadedNote), {{"language", language.ownName}}))}});
+               })},
         // What a procedure writes into a caption, in the language in use, by its English: a
         // page that changes its language says such a caption again.
-        {"captionWords", array(captionWords(),
-                               [](std::string_view english) {
-                                   return object({{"english", string(english)}, {"shown", string(tr(english))}});
-                               })},
+        {"captionWords",
+         array(captionWords(),
+               [](std::string_view english) {
+                   return object({{"english", string(english)}, {"shown", string(tr(english))}});
+               })},
         {"controls", array(controlTable(), control)},
     });
 }

@@ -26,11 +26,25 @@ def check(ok, what):
     ok or print("FAIL", what)
 
 
-def open_page(url, screen=(1920, 1080, False)):
-    events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]  # since last
-    urls = {e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
-            and e["params"]["documentURL"].startswith((origin, single))}  # not the browser's own pages
+def requested():  # what the page asked for since the last call, in order: none of it elsewhere
+    events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
+    urls = [e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
+            and e["params"]["documentURL"].startswith((origin, single))]  # not the browser's own pages
     check(all(url.startswith((origin, single, "data:", "blob:")) for url in urls), f"requests elsewhere: {urls}")
+    return urls
+
+
+def words_fetched():  # the languages' files the page asked for since the last call, by name
+    return sorted(url.rpartition("/")[2] for url in requested() if url.endswith(".lang"))
+
+
+def speak_in(code):  # the View menu's language: the page speaks it once its words are here
+    choose("view", f"language-{code}")
+    WebDriverWait(driver, 10).until(lambda _: script("return document.documentElement.lang") == code)
+
+
+def open_page(url, screen=(1920, 1080, False)):
+    requested()
     if url:
         emulate(driver, *screen)
         driver.get(url)
@@ -179,9 +193,10 @@ try:
     press = tap
     run_rows(origin, PHONE)
     speaking = "en"  # each language chosen in the View menu, as a person chooses it
+    requested()
     for number, (language, control, typed, writes, *failure) in rows("languages.table"):
         if language != speaking:
-            choose("view", f"language-{language}")
+            speak_in(language)
             speaking = language
             marks = script("return document.getElementById('keys').textContent")  # every one but English: a comma
             check(marks == ("-.e" if language == "en" else "-,e"), f"languages.table line {number}: keys {marks!r}")
@@ -197,7 +212,7 @@ try:
             shows_entry(failure[1].replace("\\n", "\n"), f"languages.table line {number}")
     # A screen reader hears each answer as a pupil of the language says it: the golden tables' clicks.
     for code in ("en", "de", "fr", "es", "nl"):
-        choose("view", f"language-{code}")
+        speak_in(code)
         for line in open(pathlib.Path(tests).parent / "po" / f"{code}.golden", encoding="utf-8"):
             what, _, said = line.rstrip("\n").partition(" | ")
             words = what.split()
@@ -208,11 +223,18 @@ try:
             heard = driver.execute_async_script("""const done = arguments[0];
                 requestAnimationFrame(() => requestAnimationFrame(() => done(document.getElementById("announcer").textContent)))""")
             check(heard == said, f"{code}: {what} is heard as {heard!r}")
-    # A first visit speaks the language the browser accepts: its captions, its decimal comma.
+    # Each language's words are fetched once, however often it is chosen, and English's never.
+    fetched = words_fetched()
+    check(fetched == ["de.lang", "es.lang", "fr.lang", "nl.lang"], f"words fetched as languages were chosen: {fetched}")
+    # A first visit (nothing kept from before) speaks the language the browser accepts: its captions,
+    # its decimal comma, with its words alone fetched; the worker keeps them, and a reload offline
+    # still speaks it.
     agent = script("return navigator.userAgent")
     for accepted, code, words in (("de-DE,de", "de", ["Datei", "Bruch", "0,5", "1", "2", "50"]),
                                   ("en-US,en", "en", ["File", "Fraction", "0.5", "1", "2", "50"])):
-        script("localStorage.clear()")
+        driver.get("about:blank")
+        cdp("Storage.clearDataForOrigin", {"origin": origin.rstrip("/"), "storageTypes": "all"})
+        cdp("Network.clearBrowserCache", {})
         cdp("Emulation.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": accepted})
         open_page(origin, PHONE)
         type_in(f"Text1={words[2]}")
@@ -220,8 +242,26 @@ try:
         shown = script("return [document.documentElement.lang, ...arguments[0].map(id => document.getElementById(id))"
                        ".map(e => e.tagName == 'INPUT' ? e.value : e.textContent)]",
                        ["file", "Label8", "Text1", "n", "d", "Text2"])
-        check(shown == [code, *words], f"a first visit from a browser that accepts {accepted}: {shown}")
-    choose("view", "language-en")
+        fetched = words_fetched()
+        check(shown == [code, *words] and fetched == ([f"{code}.lang"] if code != "en" else []),
+              f"a first visit from a browser that accepts {accepted}: {shown}, words fetched {fetched}")
+        if code == "en":
+            continue
+        driver.execute_async_script("""const [name, done] = arguments;  // the callback comes last
+            (async function kept() { for (const key of await caches.keys())
+                if ((await (await caches.open(key)).keys()).some((r) => r.url.endsWith(name))) return done();
+              setTimeout(kept, 50); })()""", f"{code}.lang")
+        cdp("Network.enable", {})
+        cdp("Network.emulateNetworkConditions", {"offline": True, "latency": 0, "downloadThroughput": -1,
+                                                 "uploadThroughput": -1})
+        open_page(origin, PHONE)
+        type_in("Text20=1 Text21=0")
+        press("mecdiv")
+        said = [find("view").text, find("failureMessage").text]
+        check(said[0] == "Ansicht" and "die rechte Zahl ist 0" in said[1], f"a reload offline in German: {said}")
+        cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0, "downloadThroughput": -1,
+                                                 "uploadThroughput": -1})
+    speak_in("en")
     choose("view", "working")  # the working, shown from now on, entry for entry as the window's
     for number, (control, typed, entry) in rows("working.table"):
         type_in(typed)
@@ -306,7 +346,11 @@ try:
             getComputedStyle(document.documentElement).getPropertyValue("--build")]""")
         check(build == [True, "next"], f"the visit after a new build: worker, build {build}")
     run_rows(single, (1920, 1080, False))
-    open_page(None)
+    # The single file holds every language's words: German shows with nothing fetched.
+    cdp("Emulation.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "de-DE,de"})
+    open_page(single)
+    asked = [url for url in requested() if not url.startswith("data:")]
+    check(find("file").text == "Datei" and asked == [single], f"the single file in German: {find('file').text}, {asked}")
 finally:
     driver.quit()
 print(f"{results[True]} passed, {results[False]} failed")
