@@ -12,12 +12,14 @@ using enum Command;
 
 constexpr MenuCommand fileCommands[]{
     {clear, "clear", translatable("&Clear"), {}, false, false},
-    {about, "about", translatable("&About "), {}, false, false},
+    {printWorksheet, "printWorksheet", translatable("&Print Worksheet…"), {"Ctrl+P"}, false, false},
+    {about, "about", translatable("&About "), {}, false, true},
     {exit, "exit", translatable("E&xit"), {}, false, false},
 };
 
 constexpr MenuCommand viewCommands[]{
     {working, "working", translatable("&Working"), {"Ctrl+Shift+W"}, true, false},
+    {practice, "practice", translatable("&Practice"), {}, true, false},
     {readAloud, "readAloud", translatable("&Read Aloud"), {"Ctrl+Shift+L"}, false, false},
     {zoomIn, "zoomIn", translatable("Zoom &In"), {"Ctrl++", "Ctrl+="}, false, true},
     {zoomOut, "zoomOut", translatable("Zoom &Out"), {"Ctrl+-"}, false, false},

@@ -37,9 +37,23 @@ inline constexpr int largestZoom = 200;
 inline constexpr int zoomStep = 25;
 
 // What a menu command does. Clear runs the procedure of the same name; the others belong to
-// the front end. Read Aloud reads the working's newest entry, or the one selected, step by step. Language opens a menu of the languages (language/language.h), each listed
-// by its own name.
-enum class Command { clear, about, exit, working, readAloud, zoomIn, zoomOut, actualSize, language };
+// the front end. Practice shows the practice room beside the panels, as Working shows the
+// working; Print Worksheet makes a sheet of exercises with its answer key. Read Aloud reads the
+// working's newest entry, or the one selected, step by step. Language opens a menu of the
+// languages (language/language.h), each listed by its own name.
+enum class Command {
+    clear,
+    printWorksheet,
+    about,
+    exit,
+    working,
+    practice,
+    readAloud,
+    zoomIn,
+    zoomOut,
+    actualSize,
+    language
+};
 inline constexpr std::size_t commandCount = static_cast<std::size_t>(Command::language) + 1;
 
 struct MenuCommand {
