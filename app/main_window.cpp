@@ -260,11 +260,15 @@ void MainWindow::run(const Procedure& procedure)
     m_log.add(std::move(entry));
     if (m_pane)
         m_pane->showNewest();
+    if (m_pane && m_pane->isVisible())
+        m_readAloud->prepare();
 }
 
 void MainWindow::showWorking(bool shown)
 {
-    if (shown)
+    // The system's speech is asked for its voices only once there is an entry to read: asked at
+    // start, it would load a speech engine into every start, read aloud or not.
+    if (shown && !m_log.entries().empty())
         m_readAloud->prepare();
     if (shown && !m_pane) {
         m_pane = new WorkingPane(m_log, centralWidget());

@@ -54,11 +54,22 @@ QWidget* createWidget(const ControlRow& row, QWidget* surface)
     return new LineWidget(surface);
 }
 
+// The client area's face at the zoom, which every control without a face of its own inherits.
+QFont faceAt(int zoom)
+{
+    QFont face(toQString(fontFamily));
+    face.setPointSizeF(controlPoints * zoom / 100);
+    return face;
+}
+
 } // namespace
 
 Surface::Surface(std::function<void(const Procedure&)> run, QWidget* parent) : QWidget(parent)
 {
     setObjectName("surface");
+    // Set before the controls are made, so that each is made in it rather than told of a change
+    // of face (and measured again) once all of them are there.
+    setFont(faceAt(m_zoom));
     // Made from the bottom up: a widget made later lies above those made before it.
     for (const ControlRow* stacked : stackingOrder()) {
         const ControlRow& row = *stacked;
@@ -99,7 +110,8 @@ void Surface::retranslate(const Language& before)
         if (procedureFor(row->name))
             candidates.insert(candidates.end(), captionWords().begin(), captionWords().end());
         for (const std::string_view english : candidates) {
-            const std::string_view context = english == row->caption ? row->captionContext : std::string_view();
+            const std::string_view context =
+                english == row->caption ? row->captionContext : std::string_view();
             if (english.empty() || shown != toQString(trIn(before, english, context)))
                 continue;
             const QString again = toQString(vorantis::tr(english, context));
@@ -129,8 +141,7 @@ void Surface::layOut()
     const double scale = m_zoom / 100.0 / twipsPerPixel;
     const auto pixels = [scale](int twips) { return int(std::lround(twips * scale)); };
     setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
-    QFont font(toQString(fontFamily));
-    font.setPointSizeF(controlPoints * m_zoom / 100);
+    const QFont font = faceAt(m_zoom);
     setFont(font);
 
     for (const auto& [row, widget] : m_controls) {
