@@ -42,7 +42,7 @@ constexpr std::array table{
              translatable("Move the decimal point of both numbers the same number of places, until the divisor "
                           "is a whole number."), false},
     TopicRow{Topic::powers, "PW", translatable("Powers"), translatable("Work out each power."),
-             translatable("Multiply the base by itself as many times as the exponent says."), false},
+             translatable("Write the base as a factor as many times as the exponent says."), false},
     TopicRow{Topic::squareRoots, "SR", translatable("Square roots"), translatable("Work out each square root."),
              translatable("Which number times itself gives the number under the root?"), false},
     TopicRow{Topic::primes, "PC", translatable("Prime or composite"),
