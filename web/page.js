@@ -40,6 +40,9 @@ const form = {
   setVisible(id, visible) {
     byId(id).hidden = !visible;
   },
+  describe(id, said) { // what the user types is left to be read as typed
+    said ? byId(id).setAttribute("aria-description", said) : byId(id).removeAttribute("aria-description");
+  },
 };
 // A function of the module, its arguments texts.
 const call = (name, returns, ...args) => module.ccall(name, returns, args.map(() => "string"), args);
@@ -196,7 +199,10 @@ function start(code) {
   const { signal } = session;
   document.addEventListener("keydown", tab, { signal });
   surface.addEventListener("pointerover", showWhole, { signal });
-  surface.addEventListener("input", ({ target }) => marked.has(target) && unmark(target), { signal });
+  surface.addEventListener("input", ({ target }) => {
+    target.removeAttribute("aria-description");
+    marked.has(target) && unmark(target);
+  }, { signal });
   offerKeys(surface, signal);
   keepInSight(status, signal);
   followRoom(signal);
@@ -306,7 +312,8 @@ function speakIn(code) {
   const respelled = (text) => call("vorantis_respell", "string", text, before);
   const wordsBefore = new Map(win.captionWords.map(({ english, shown }) => [shown, english]));
   const shown = win.controls.map(({ name }) => byId(name)).map((element) =>
-    [element.id, element.tagName === "INPUT" ? element.value : element.textContent, element.hidden]);
+    [element.id, element.tagName === "INPUT" ? element.value : element.textContent, element.hidden,
+      element.hasAttribute("aria-description")]);
   const captionsBefore = new Map(win.controls.map(({ name, caption }) => [name, caption]));
   const entries = [...byId(win.workingView.name).children];
   const focused = document.activeElement?.id;
@@ -314,11 +321,13 @@ function speakIn(code) {
   const wordsNow = new Map(win.captionWords.map(({ english, shown }) => [english, shown]));
   const rows = new Map(win.controls.map((row) => [row.name, row]));
   built = buildSurface(win, surface, run);
-  for (const [id, text, hidden] of shown) {
+  for (const [id, text, hidden, described] of shown) {
     const element = byId(id), row = rows.get(id);
     element.hidden = hidden;
     if (element.tagName === "INPUT")
       element.value = respelled(text);
+    if (described) // a result's value, said in the new language
+      form.describe(id, call("vorantis_spoken_value", "string", element.value));
     else if (row.kind !== "line" && text !== captionsBefore.get(id)) // written by a procedure
       element.textContent = wordsBefore.has(text) ? wordsNow.get(wordsBefore.get(text)) : respelled(text);
   }

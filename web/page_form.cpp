@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_form.h"
 
+#include "working/speech.h"
+
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
@@ -44,7 +46,13 @@ void write(const char* kind, std::string_view id, std::string_view text)
 
 std::string PageForm::text(Field field) const { return read("text", controlName(field)); }
 
-void PageForm::setText(Field field, std::string_view text) { write("setText", controlName(field), text); }
+// A result is described as it is said ("0 point 1 2 5"), which a screen reader would otherwise
+// read digit by digit or as a word.
+void PageForm::setText(Field field, std::string_view text)
+{
+    write("setText", controlName(field), text);
+    write("describe", controlName(field), working::spokenValue(std::string(text)));
+}
 
 std::string PageForm::caption(Label label) const { return read("caption", controlName(label)); }
 

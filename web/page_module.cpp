@@ -91,6 +91,14 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_respell(const char* text, const char* 
     return respelled.c_str();
 }
 
+// A number's text as it is said in the language in use, for a result's description.
+EMSCRIPTEN_KEEPALIVE const char* vorantis_spoken_value(const char* text)
+{
+    static std::string said;
+    said = vorantis::working::spokenValue(text);
+    return said.c_str();
+}
+
 // Runs the click of the control (a control of the table, or "clear" for File > Clear) and
 // gives, as JSON, the line for the status line (empty where there is nothing to say), whether
 // the click failed, the results it did not reach, what it wrote before it failed, and its entry

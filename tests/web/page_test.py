@@ -43,6 +43,13 @@ def speak_in(code):  # the View menu's language: the page speaks it once its wor
     WebDriverWait(driver, 10).until(lambda _: script("return document.documentElement.lang") == code)
 
 
+def described(name):  # what a screen reader hears of a control after its name
+    root = cdp("DOM.getDocument", {})["root"]["nodeId"]
+    node = cdp("DOM.querySelector", {"nodeId": root, "selector": f"#{name}"})["nodeId"]
+    tree = cdp("Accessibility.getPartialAXTree", {"nodeId": node, "fetchRelatives": False})["nodes"]
+    return tree[0].get("description", {}).get("value", "")
+
+
 def open_page(url, screen=(1920, 1080, False)):
     requested()
     if url:
@@ -223,6 +230,15 @@ try:
             heard = driver.execute_async_script("""const done = arguments[0];
                 requestAnimationFrame(() => requestAnimationFrame(() => done(document.getElementById("announcer").textContent)))""")
             check(heard == said, f"{code}: {what} is heard as {heard!r}")
+    # A result is described as it is said, and said again in another language; what a pupil types
+    # is read as typed.
+    for code, typed, said in (("en", "Text20=1 Text21=8", "0 point 1 2 5"), ("de", "", "0 Komma 1 2 5")):
+        speak_in(code)
+        type_in(typed)
+        typed and press("mecdiv")
+        check(described("Text22") == said, f"{code}: the result 0.125 is described as {described('Text22')!r}")
+    type_in("Text22=0,125")
+    check(described("Text22") == "", f"a typed number is described as {described('Text22')!r}")
     # Each language's words are fetched once, however often it is chosen, and English's never.
     fetched = words_fetched()
     check(fetched == ["de.lang", "es.lang", "fr.lang", "nl.lang"], f"words fetched as languages were chosen: {fetched}")
