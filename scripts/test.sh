@@ -13,5 +13,7 @@ if ! grep -qs "\"version\": \"$axe_version\"" build-web/npm/node_modules/axe-cor
     npm install --no-save --no-audit --no-fund --prefix build-web/npm "axe-core@$axe_version"
 fi
 configure_and_build build -DBUILD_TESTING=ON
+# The sources as .clang-format writes them: a deviation fails the checks.
+cmake -DSOURCE_DIR=. -DCLANG_FORMAT=clang-format -P cmake/check_format.cmake
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
 scripts/hardening.sh
