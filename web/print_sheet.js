@@ -28,9 +28,10 @@ function paperRules(words, sheet, { points, paper }) {
     #printSheet li { break-inside: avoid; margin: 0.6em 0; }
     #printSheet .exercises div { display: flex; align-items: end; gap: 1em; }
     #printSheet .exercises span { flex: 1; border-bottom: 1px dotted #000; min-height: 2.6em; }
-    #printSheet math { font-size: 1.15em; }
+    #printSheet .exercises math, #printSheet .key li > math { font-size: 1.4em; }
     #printSheet .key { break-before: page; }
-    #printSheet .key p { margin: 0.15em 0 0 1.5em; font-size: 0.85em; }`;
+    #printSheet .key p { margin: 0.15em 0 0 1.5em; font-size: 0.85em; }
+    #printSheet .key p math { font-size: 1.2em; }`;
 }
 
 function sheetView(words, sheet, withKey) {
