@@ -122,23 +122,28 @@ function setView(change) {
     history.replaceState(null, "", location.pathname + location.search);
 }
 
-// The room, fetched with its words in the language in use the first time it is asked for.
+// The room, fetched with its words in the language in use the first time it is asked for; where
+// it cannot be had (offline before it was ever opened), asked for again the next time.
 function practiceRoom() {
   room ??= import("./practice.js").then(({ openRoom }) => openRoom(practice, {
     say, respell: (text, writtenIn) => call("vorantis_respell", "string", text, writtenIn),
     follow: (code) => view.practice && history.replaceState(null, "", `#practice=${code}`),
-  }, { code: win.language, text: wordsHad.get(win.language) }));
+  }, { code: win.language, text: wordsHad.get(win.language) })).catch((failure) => {
+    room = undefined;
+    throw failure;
+  });
   return room;
 }
 
 // The sheet an address names (#practice=FA3-4821), else "".
 const addressedSheet = () => decodeURIComponent(location.hash.match(/^#practice=(.*)/)?.[1] ?? "");
 
-// View > Practice, or the address's sheet: the room shows, at that sheet or the one it was at.
-function showPractice(shown, code) {
+// View > Practice, or the address's sheet: the room shows, at that sheet or the one it was at,
+// and takes the focus where the pupil asked for it (not as the page starts).
+function showPractice(shown, code, focus) {
   setView({ practice: shown });
   if (shown)
-    practiceRoom().then((opened) => opened.open(code));
+    practiceRoom().then((opened) => opened.open(code, focus));
 }
 
 function download(text, type, extension) {
@@ -228,7 +233,7 @@ function start(code) {
   offerKeys(surface, signal);
   keepInSight(status, signal);
   followRoom(signal);
-  addEventListener("hashchange", () => addressedSheet() && showPractice(true, addressedSheet()), { signal });
+  addEventListener("hashchange", () => addressedSheet() && showPractice(true, addressedSheet(), true), { signal });
   byId(win.tabOrder[0]).focus();
 }
 
@@ -251,7 +256,7 @@ const commands = {
   },
   exit,
   working: () => setView({ working: !view.working }),
-  practice: () => showPractice(!view.practice),
+  practice: () => showPractice(!view.practice, "", true),
   printWorksheet: () => practiceRoom().then((opened) => opened.print()),
   readAloud: () => readAloud(win.workingView.name),
   language: (code) => chooseLanguage(code),

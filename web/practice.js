@@ -84,6 +84,15 @@ function showRoom(parts, words, state, newExercise) {
   parts.tally.innerHTML = state.tally.map((line) => `<li>${line}</li>`).join("");
 }
 
+// What each move asks of the module, in the order of the moves' buttons.
+function moveCalls(call, boxes) {
+  const answer = () => {
+    const { texts, verdict } = typedAnswer(boxes);
+    return call("practice_answer", texts.map((text) => `${text}\n`).join(""), verdict);
+  };
+  return [answer, () => call("practice_hint"), () => call("practice_show_working"), () => call("practice_next")];
+}
+
 // The room in `root`; `page` has the page's live region (say), the words of a language (wordsOf),
 // its respelling of a number (respell) and the address (follow).
 export async function openRoom(root, page, language) {
@@ -91,24 +100,19 @@ export async function openRoom(root, page, language) {
   keepRoom();
   const call = (name, ...args) => module.ccall(name, "string", args.map((a) => typeof a), args);
   let words, parts, spoken = "en";
-  const show = (state, newExercise = false) => {
+  // A new exercise takes the focus to its first box where the pupil is in the room.
+  const show = (state, newExercise = false, focus = root.contains(document.activeElement)) => {
     showRoom(parts, words, state, newExercise);
     if (state.problem === undefined)
       page.follow(state.code);
     if (state.said)
       page.say(state.said);
-    if (newExercise && state.problem === undefined)
+    if (newExercise && focus && state.problem === undefined)
       parts.boxes.querySelector("input")?.focus();
   };
-  const start = (code) => show(JSON.parse(call("practice_start", code)), true);
+  const start = (code, focus) => show(JSON.parse(call("practice_start", code)), true, focus);
   const fresh = () => start(call("practice_code", Number(parts.topic.value), Number(parts.level.value),
     1 + Math.floor(Math.random() * words.largestSeed)));
-  const moves = [
-    () => {
-      const { texts, verdict } = typedAnswer(parts.boxes);
-      return call("practice_answer", texts.map((text) => `${text}\n`).join(""), verdict);
-    },
-    () => call("practice_hint"), () => call("practice_show_working"), () => call("practice_next")];
   function build() {
     words = JSON.parse(call("practice_words"));
     parts = buildRoom(root, words);
@@ -118,6 +122,7 @@ export async function openRoom(root, page, language) {
     parts.topic.addEventListener("change", () => { fillLevels(parts, words, parts.topic.value); fresh(); });
     parts.level.addEventListener("change", fresh);
     parts.answer.addEventListener("submit", (event) => event.preventDefault());
+    const moves = moveCalls(call, parts.boxes);
     parts.moves.forEach((button, index) => button.addEventListener("click", () =>
       show(JSON.parse(moves[index]()), index === 3)));
   }
@@ -140,8 +145,13 @@ export async function openRoom(root, page, language) {
   speak(language.code, language.text);
   return {
     speak,
-    // The sheet of the code, else the one on view, else a new one.
-    open: (code) => (code ? start(code) : parts.code.value || fresh()),
+    // The sheet of the code, else the one on view, else a new one; `focus` takes the focus there.
+    open(code, focus) {
+      if (code || !parts.code.value)
+        code ? start(code, focus) : fresh();
+      if (focus)
+        parts.boxes.querySelector("input")?.focus();
+    },
     print: () => printDialog(words, parts.code.value, (code, count) => JSON.parse(call("practice_sheet", code, count))),
   };
 }
