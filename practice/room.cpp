@@ -15,9 +15,10 @@ constexpr std::string_view roomTable[]{
     translatable("Sheet code"), translatable("New Sheet"),  translatable("Print Worksheet"),
     translatable("Exercises"),  translatable("Answer key"), translatable("No answer key"),
     translatable("Text size"),  translatable("Paper"),      translatable("Name"),
-    translatable("Date"),       translatable("Answers"),
+    translatable("Date"),       translatable("Answers"),    translatable("Start"),
+    translatable("Cancel"),
 };
-static_assert(std::size(roomTable) == static_cast<std::size_t>(RoomText::answers) + 1);
+static_assert(std::size(roomTable) == static_cast<std::size_t>(RoomText::cancel) + 1);
 
 constexpr PaperRow paperTable[]{{Paper::a4, "a4", translatable("A4")},
                                 {Paper::letter, "letter", translatable("Letter")}};

@@ -27,6 +27,8 @@ enum class RoomText {
     name, // a line for the pupil's name, on the sheet
     date,
     answers, // the heading of the key's pages
+    start, // starts the sheet of the code typed
+    cancel, // closes the print dialog with nothing printed
 };
 
 // The words in the language in use.

@@ -42,8 +42,11 @@ for tag in re.findall(r'<link rel="(?:manifest|apple-touch-icon)"[^>]*>\n', page
     page = replace_once(page, tag, "")
 # The compressed module, where the page's script looks for it.
 wasm = base64.b64encode((site / "vorantis.wasm.gz").read_bytes()).decode()
+# The practice room's too, which the site fetches only when the room first opens.
+room = base64.b64encode((site / "vorantis_practice.wasm.gz").read_bytes()).decode()
 page = replace_once(page, '<link rel="preload" id="module" href="vorantis.wasm.gz" as="fetch" crossorigin>',
-                    f'<meta id="module" content="data:application/gzip;base64,{wasm}">')
+                    f'<meta id="module" content="data:application/gzip;base64,{wasm}">\n'
+                    f'<meta id="practiceModule" content="data:application/gzip;base64,{room}">')
 icon = base64.b64encode((site / "vorantis.svg").read_bytes()).decode()
 page = replace_once(page, 'href="vorantis.svg"', f'href="data:image/svg+xml;base64,{icon}"')
 for sheet in ("fonts.css", "style.css"):
@@ -51,8 +54,11 @@ for sheet in ("fonts.css", "style.css"):
     page = replace_once(page, f'<link rel="stylesheet" href="{sheet}">', f"<style>{style}</style>")
 # The page's modules in one module script: a page from disk may not import another file. Each
 # module comes after those it imports, without its import lines and export marks; the modules
-# are written for it, one import to a line and no name declared at the top of two of them.
+# are written for it, one import to a line and no name declared at the top of two of them. A
+# module the site fetches later (import("./practice.js")) is there from the start, and its import
+# gives its exports at once: functions, which are declared before any script runs.
 ordered = []
+LATER = r'import\("\./([\w.-]+)"\)'
 
 
 def add_module(name):
@@ -62,11 +68,19 @@ def add_module(name):
     for imported in re.findall(r'^import .* from "\./([\w.-]+)";$', source, re.M):
         add_module(imported)
     ordered.append(name)
+    for later in re.findall(LATER, source):
+        add_module(later)
+
+
+def exports_of(match):
+    names = re.findall(r"^export (?:async )?function (\w+)", (scripts / match[1]).read_text(), re.M)
+    return f"Promise.resolve({{ {', '.join(names)} }})"
 
 
 def as_part(name):
     source = re.sub(r'^import .* from "\./[\w.-]+";\n', "", (scripts / name).read_text(), flags=re.M)
     source = re.sub(r"^export default \w+;\n?", "", source, flags=re.M)
+    source = re.sub(LATER, exports_of, source)
     return re.sub(r"^export (?=(?:async )?function|const|let|class)", "", source, flags=re.M)
 
 
@@ -75,7 +89,14 @@ entry = re.fullmatch(r'<script type="module" src="([\w.-]+)"></script>\n',
 add_module(entry)
 page = replace_once(page, f'<script type="module" src="{entry}"></script>\n', "")
 parts = [as_part(name) for name in ordered]
-declared = re.findall(r"^(?:async )?(?:function\*? |const |let |class |var )(\w+)", "\n".join(parts), re.M)
+
+
+def top_names(name):  # a module's glue declares one name: the rest lies inside its function
+    glue = re.search(r"^export default (\w+);", (scripts / name).read_text(), re.M)
+    return [glue[1]] if glue else re.findall(r"^(?:async )?(?:function\*? |const |let |class |var )(\w+)", as_part(name), re.M)
+
+
+declared = [declared_name for name in ordered for declared_name in top_names(name)]
 twice = {name for name in declared if declared.count(name) > 1}
 if twice:
     sys.exit(f"bundle.py: declared at the top of more than one module: {sorted(twice)}")

@@ -11,7 +11,8 @@ import { offerReadAloud, readAloud } from "./read_aloud.js";
 import { keepWords, wordsOf } from "./words.js";
 
 const byId = (id) => document.getElementById(id);
-const [surface, status, pane, announcer] = ["surface", "failureMessage", "workingPane", "announcer"].map(byId);
+const [surface, status, pane, announcer, practice] =
+  ["surface", "failureMessage", "workingPane", "announcer", "practiceRoom"].map(byId);
 const storage = { // a page that cannot keep its view still works
   read() { try { return JSON.parse(localStorage.getItem("vorantis.view")) ?? {}; } catch { return {}; } },
   write(view) { try { localStorage.setItem("vorantis.view", JSON.stringify(view)); } catch { /* kept for this visit only */ } },
@@ -22,6 +23,9 @@ let module, win, built, menuBar, view;
 let session, inLanguage;
 const marked = new Map(); // element -> "stale" or "unfinished"
 let saidOfClick = ""; // the status line as the last click left it
+const wordsHad = new Map(); // a language's code -> the text of its words, for the practice room
+// The practice room, a module of its own fetched the first time it is asked for: a promise of it.
+let room;
 
 // How the module reads and writes the page. A result shows from its first character.
 const form = {
@@ -95,7 +99,7 @@ function showWhole({ target }) {
 // The working stands beside the panels where the screen has room for both, the height of the
 // screen; elsewhere below them. Its text is never smaller than a phone's body text.
 function layOut() {
-  const beside = view.working && roomOnPage() >= win.workingBesideFrom;
+  const beside = (view.working || view.practice) && roomOnPage() >= win.workingBesideFrom;
   document.body.classList.toggle("beside", beside);
   // The pane takes what the whole window leaves, or else its least width beside the panels.
   const room = roomOnPage(), least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
@@ -112,9 +116,37 @@ function setView(change) {
   view.zoom = Math.min(win.zoom.largest, Math.max(win.zoom.smallest, view.zoom));
   storage.write(view);
   pane.hidden = !view.working;
-  menuBar.flatMap((menu) => menu.items).filter((item) => item.dataset.command === "working")
-    .forEach((item) => item.setAttribute("aria-checked", String(view.working)));
+  practice.hidden = !view.practice;
+  for (const shown of ["working", "practice"])
+    menuBar.flatMap((menu) => menu.items).filter((item) => item.dataset.command === shown)
+      .forEach((item) => item.setAttribute("aria-checked", String(view[shown])));
   layOut();
+  if (!view.practice && location.hash.startsWith("#practice="))
+    history.replaceState(null, "", location.pathname + location.search);
+}
+
+// The room, fetched with its words in the language in use the first time it is asked for; where
+// it cannot be had (offline before it was ever opened), asked for again the next time.
+function practiceRoom() {
+  room ??= import("./practice.js").then(({ openRoom }) => openRoom(practice, {
+    say, respell: (text, writtenIn) => call("vorantis_respell", "string", text, writtenIn),
+    follow: (code) => view.practice && history.replaceState(null, "", `#practice=${code}`),
+  }, { code: win.language, text: wordsHad.get(win.language) })).catch((failure) => {
+    room = undefined;
+    throw failure;
+  });
+  return room;
+}
+
+// The sheet an address names (#practice=FA3-4821), else "".
+const addressedSheet = () => decodeURIComponent(location.hash.match(/^#practice=(.*)/)?.[1] ?? "");
+
+// View > Practice, or the address's sheet: the room shows, at that sheet or the one it was at,
+// and takes the focus where the pupil asked for it (not as the page starts).
+function showPractice(shown, code, focus) {
+  setView({ practice: shown });
+  if (shown)
+    practiceRoom().then((opened) => opened.open(code, focus));
 }
 
 function download(text, type, extension) {
@@ -192,10 +224,11 @@ function start(code) {
   tell("");
   marked.clear();
   // A first visit on a screen with room beside the panels shows the working there.
-  const { working: shown, zoom, language } = storage.read();
+  const { working: shown, zoom, language, practice: practising } = storage.read();
   view = { working: shown === undefined ? roomOnPage() >= win.workingBesideFrom : shown === true,
-    zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0, ...(language && { language }) };
-  setView({});
+    zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0, ...(language && { language }),
+    practice: practising === true };
+  showPractice(view.practice || Boolean(addressedSheet()), addressedSheet());
   const { signal } = session;
   document.addEventListener("keydown", tab, { signal });
   surface.addEventListener("pointerover", showWhole, { signal });
@@ -206,6 +239,7 @@ function start(code) {
   offerKeys(surface, signal);
   keepInSight(status, signal);
   followRoom(signal);
+  addEventListener("hashchange", () => addressedSheet() && showPractice(true, addressedSheet(), true), { signal });
   byId(win.tabOrder[0]).focus();
 }
 
@@ -228,6 +262,8 @@ const commands = {
   },
   exit,
   working: () => setView({ working: !view.working }),
+  practice: () => showPractice(!view.practice, "", true),
+  printWorksheet: () => practiceRoom().then((opened) => opened.print()),
   readAloud: () => readAloud(win.workingView.name),
   language: (code) => chooseLanguage(code),
   zoomIn: () => setView({ zoom: view.zoom + win.zoom.step }),
@@ -274,6 +310,7 @@ async function haveWords(code) {
     const text = (code === guessed && (await early)) || (await wordsOf(code));
     if (!call("vorantis_load_language", "boolean", text))
       return false;
+    wordsHad.set(code, text);
     keepWords(code);
     return true;
   } catch {
@@ -340,6 +377,7 @@ function speakIn(code) {
   makeKeys(win.texts);
   byId(win.workingView.name).append(...entries);
   setView({ language: code });
+  room?.then((opened) => opened.speak(code, wordsHad.get(code)));
   byId(focused)?.focus();
 }
 

@@ -17,16 +17,17 @@ const files = @FILES@;
 const patience = 1000; // ms a visit waits for the server before it starts from the kept files
 let outdated = false;
 
-// A language's words (de.lang) are kept only once the page asks for them: a pupil who never
-// speaks French never downloads French.
-const isWords = (name) => /^[a-z]{2,3}\.lang$/.test(name);
+const later = @LATER@; // the practice room's files
+// A language's words (de.lang) and the practice room are kept only once the page asks for them: a
+// pupil who never speaks French never downloads French, nor the room if they never practise.
+const keptWhenAsked = (name) => /^[a-z]{2,3}\.lang$/.test(name) || later.includes(name);
 const kept = (cache) => cache.keys().then((requests) => requests.map((request) => new URL(request.url).pathname.split("/").pop()));
 
 // The languages an older build's cache kept, to be kept again in this build's words.
 async function wordsKeptBefore() {
   const older = (await caches.keys()).filter((key) => key.startsWith("vorantis-") && key !== version);
   const names = await Promise.all(older.map((key) => caches.open(key).then(kept)));
-  return [...new Set(names.flat().filter(isWords))];
+  return [...new Set(names.flat().filter(keptWhenAsked))];
 }
 
 self.addEventListener("install", (event) => {
@@ -39,12 +40,15 @@ self.addEventListener("install", (event) => {
   }).then(() => self.skipWaiting()));
 });
 
-// The page asks for a language's words to be kept once it has them: on a first visit it had
-// them before this worker served it.
+// The page asks for a language's words ("de.lang") or the practice room ("room") to be kept once
+// it has them: on a first visit it had them before this worker served it.
 self.addEventListener("message", (event) => {
   const name = event.data?.keep;
-  if (typeof name === "string" && isWords(name))
-    event.waitUntil(caches.open(version).then(async (cache) => (await kept(cache)).includes(name) || cache.add(name)));
+  const names = name === "room" ? later : typeof name === "string" && keptWhenAsked(name) ? [name] : [];
+  event.waitUntil(caches.open(version).then(async (cache) => {
+    const had = await kept(cache);
+    await Promise.all(names.filter((file) => !had.includes(file)).map((file) => cache.add(file)));
+  }));
 });
 
 self.addEventListener("activate", (event) => {

@@ -1,15 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H: the page in headless Chromium as a person uses
-it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's entries;
-six screens' layouts; menus by their letters; Exit; offline; a new build; installable; axe; nothing off
-the page."""
-import functools, json, pathlib, re, shutil, sys, tempfile
+"""page_test.py SITE ONE_FILE TESTS_DIR AXE ABOUT_H [SHEET_TEXT]: the page in headless Chromium as a
+person uses it: each behaviour row tapped on a phone, served, and clicked from disk; the working table's
+entries; six screens' layouts; menus by their letters; Exit; offline; a new build; installable; the
+practice room against the native build's sheets (SHEET_TEXT, else build/tests/web/sheet_text) and its
+printed worksheet; axe; nothing off the page."""
+import base64, decimal, fractions, functools, json, pathlib, re, shutil, subprocess, sys, tempfile
 from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.support.ui import WebDriverWait
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 from browser import chromium, emulate, serve
 
-site, single, tests, axe, about_h = sys.argv[1:]
+site, single, tests, axe, about_h = sys.argv[1:6]
+sheet_text = sys.argv[6] if len(sys.argv) > 6 else pathlib.Path(tests).parent / "build/tests/web/sheet_text"
 pathlib.Path(site, "index.html").exists() or sys.exit(77)  # skipped: there is no page built
 single, origin = pathlib.Path(single).resolve().as_uri(), serve(site)
 driver = chromium(network_log=True)
@@ -34,8 +36,9 @@ def requested():  # what the page asked for since the last call, in order: none 
     return urls
 
 
-def words_fetched():  # the languages' files the page asked for since the last call, by name
-    return sorted(url.rpartition("/")[2] for url in requested() if url.endswith(".lang"))
+def fetched():  # the languages' files and the practice room's the page asked for since the last call, by name
+    names = [url.rpartition("/")[2] for url in requested()]
+    return sorted(n for n in names if n.endswith(".lang")), sorted(n for n in names if re.search("practice|print_sheet", n))
 
 
 def speak_in(code):  # the View menu's language: the page speaks it once its words are here
@@ -161,13 +164,13 @@ def apart(where):  # no control's box over another's, where it would hide it or 
 FRACTION = re.compile(r'(?:\((?:[^()]|\([^()]*\))*\)|"[^"]*"|[\w.,+-]*\w)/(?:\((?:[^()]|\([^()]*\))*\)|"[^"]*"|-?[\w.,]*\w)')
 
 
-def shows_entry(plain, where):  # the newest entry in MathML: each fraction of its plain text stacked
-    got = script("""const li = document.getElementById("working").lastElementChild, runs = [];
+def shows_entry(plain, where, shown=None):  # the newest entry (or `shown`) in MathML: each fraction stacked
+    got = script("""const li = arguments[0] ?? document.getElementById("working").lastElementChild, runs = [];
         const walk = (node) => node.nodeName.toLowerCase() === "math" ? runs.push("") : node.nodeType === 3
             ? runs.push(node.textContent) : node.childNodes.forEach(walk);
         walk(li);
         return [li.querySelectorAll("mfrac").length, li.textContent, runs.join(""),
-            [...li.querySelectorAll("math")].map((m) => m.getAttribute("aria-label"))]""")
+            [...li.querySelectorAll("math")].map((m) => m.getAttribute("aria-label"))]""", shown)
     fractions, text, runs, names = got
     check(all(name and not re.search(r"\d\s*/\s*\d", name) for name in names), f"{where}: the pieces are named {names}")
     same = lambda t: re.sub(r"[\s()/^√\u00a0]", "", t.replace("−", "-").translate(str.maketrans("⁰¹²³⁴⁵⁶⁷⁸⁹⁻", "0123456789-")))
@@ -184,6 +187,134 @@ def working_pane(screen):  # readable on every screen, and beside the panels whe
             p.top >= s.bottom - 1, p.height / innerHeight]""")
     check(size >= 16 and (beside and tall >= 0.6 if screen[0] >= 1280 else below and not beside),
           f"{screen}: the working at {size} px, beside {beside}, below {below}, {tall:.2f} of the height")
+
+
+def network(offline):
+    cdp("Network.enable", {})
+    cdp("Network.emulateNetworkConditions", {"offline": offline, "latency": 0, "downloadThroughput": -1,
+                                             "uploadThroughput": -1})
+
+
+def native_sheet(language, code, count):  # the native build's first exercises of the sheet, as plain text
+    return subprocess.run([str(sheet_text), language, code, str(count)], capture_output=True, text=True,
+                          check=True).stdout.splitlines()
+
+
+def catalogue(code, english):  # the language's words from its catalogue, English where it has none yet
+    po = pathlib.Path(tests).parent.joinpath("po", f"{code}.po").read_text(encoding="utf-8") if code != "en" else ""
+    found = re.search(r'^msgid "%s"\nmsgstr "(.+)"$' % re.escape(english), po, re.M)
+    return found[1] if found else english
+
+
+def due(plain):  # the answer of a question of two numbers and a sign, worked apart from the program
+    left, sign, right = re.fullmatch(r"\(?(.+?)\)? ([+−×÷]) \(?(.+?)\)?", plain.replace(",", ".")).groups()
+    a, b = fractions.Fraction(left), fractions.Fraction(right)
+    return {"+": a + b, "−": a - b, "×": a * b, "÷": a / b}[sign]
+
+
+def start_sheet(code):  # a teacher's code typed, and Enter
+    type_in(f"practiceCode={code}")
+    keys().send_keys(Keys.ENTER).perform()
+
+
+def room_says():  # the reply's lines, the tally's counts and what the live region says, once said
+    return driver.execute_async_script("""const done = arguments[0], all = (s) => [...document.querySelectorAll(s)];
+        requestAnimationFrame(() => requestAnimationFrame(() => done([all("#practiceReply p").map((p) => p.textContent),
+        all("#practiceTally math").map((m) => m.textContent), document.getElementById("announcer").textContent])))""")
+
+
+def shows_exercise(language, code, number, where):  # as the native build writes the sheet's exercise
+    WebDriverWait(driver, 10).until(lambda _: script("return document.querySelector('#practiceQuestion math')"))
+    shows_entry(native_sheet(language, code, number)[-1], f"{where}: {code} exercise {number}", find("practiceQuestion"))
+
+
+def practice_sheets():  # an address's sheet, a few codes' first exercises, each file of the room fetched once
+    driver.get("about:blank")
+    open_page(origin + "#practice=FA3-4821", (1366, 768, False))
+    shows_exercise("en", "FA3-4821", 1, "#practice=FA3-4821")
+    press("practiceNext")
+    shows_exercise("en", "FA3-4821", 2, "Next")
+    for code, boxes in (("FM2-1", 3), ("WD1-7", 2), ("PC1-3", 3), ("DA2-1", 1)):
+        start_sheet(code)
+        shows_exercise("en", code, 1, "a code typed")
+        shown = script("return [location.hash, document.querySelectorAll('#practiceBoxes input').length]")
+        check(shown == [f"#practice={code}", boxes], f"{code}: the address and the boxes {shown}")
+    start_sheet("FA9-1")  # no level 9: why is said, and the sheet stays
+    lines, _, heard = room_says()
+    check(len(lines) == 1 and lines[0] in heard and script("return location.hash") == "#practice=DA2-1",
+          f"a code that cannot be read: {lines}, heard {heard!r}")
+    room = fetched()[1]
+    choose("view", "practice")
+    choose("view", "practice")  # closed and opened again: nothing fetched anew
+    check(len(room) == len(set(room)) >= 2 and "vorantis_practice.wasm.gz" in room and not fetched()[1]
+          and find("practiceQuestion").is_displayed(), f"the room's files fetched once: {room}")
+
+
+def practice_answers():  # 6/8 for 3/4, a wrong answer, the working; a decimal comma in German
+    start_sheet("FM2-1")
+    answer = due(native_sheet("en", "FM2-1", 1)[0])
+    type_in(f"practiceNumerator={2 * answer.numerator} practiceDenominator={2 * answer.denominator}")
+    keys().send_keys(Keys.ENTER).perform()  # Enter in a box checks
+    lines, tally, heard = room_says()
+    said = re.sub(r"\s", "", " ".join(lines))
+    check(f"{2 * answer.numerator}{2 * answer.denominator}" in said and f"{answer.numerator}{answer.denominator}" in said
+          and tally == ["0", "1", "0"] and heard and not re.search(r"\d\s*/\s*\d", heard),
+          f"{answer} typed in larger terms: {lines}, {tally}, heard {heard!r}")
+    press("practiceNext")
+    answer = due(native_sheet("en", "FM2-1", 2)[1])
+    type_in(f"practiceNumerator={answer.numerator + 1} practiceDenominator={answer.denominator}")
+    press("practiceCheck")
+    lines = room_says()[0]
+    check(len(lines) == 2 and lines[0] == catalogue("en", "Not yet."), f"a wrong answer: {lines}")
+    press("practiceShowWorking")
+    worked = script("return document.querySelector('#practiceWorking li h3') && document.getElementById('practiceWorking').textContent")
+    check(worked and f"{answer.numerator}{answer.denominator}" in re.sub(r"\s", "", worked) and room_says()[1] == ["0", "1", "1"],
+          f"Show Working: {worked!r}")
+    start_sheet("DA2-1")
+    type_in("practiceBox0=1.5")
+    speak_in("de")  # the room said again, the exercise and what the box holds with a decimal comma
+    shows_exercise("de", "DA2-1", 1, "in German")
+    check(find("practiceBox0").get_attribute("value") == "1,5", f"the box in German: {find('practiceBox0').get_attribute('value')}")
+    answer = due(native_sheet("de", "DA2-1", 1)[0])
+    type_in("practiceBox0=" + str(decimal.Decimal(answer.numerator) / answer.denominator).replace(".", ","))
+    keys().send_keys(Keys.ENTER).perform()
+    lines, tally, _ = room_says()
+    check(lines == [catalogue("de", "Right.")] and tally[0] == "1", f"a decimal comma in German: {lines}, {tally}")
+    speak_in("en")
+
+
+def practice_offline():  # kept by the service worker once opened: a reload offline has the room
+    driver.execute_async_script("""const done = arguments[0];
+        (async function kept() { for (const key of await caches.keys())
+            if ((await (await caches.open(key)).keys()).some((r) => r.url.endsWith("vorantis_practice.wasm.gz"))) return done();
+          setTimeout(kept, 50); })()""")
+    network(True)
+    open_page(origin + "#practice=FM2-1")
+    shows_exercise("en", "FM2-1", 1, "offline")
+    network(False)
+
+
+def printed_sheet():  # File > Print Worksheet…: read back from Chromium's PDF, and the page as it was after
+    choose("file", "printWorksheet")
+    WebDriverWait(driver, 10).until(lambda _: script("return document.getElementById('printDialog')?.open"))
+    type_in("printCode=FA3-4821 printCount=20")
+    script("window.print = () => {}")  # the PDF below stands for the paper
+    press("printGo")
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as pdf:
+        pdf.write(base64.b64decode(cdp("Page.printToPDF", {"preferCSSPageSize": True})["data"]))
+        pdf.flush()
+        pages = subprocess.run(["pdftotext", "-layout", pdf.name, "-"], capture_output=True, text=True,
+                               check=True).stdout.split("\f")[:-1]
+    key = next((i for i, page in enumerate(pages) if re.search(r"^\s*%s\s*$" % catalogue("en", "Answers"), page, re.M)), 0)
+    asked = " ".join(pages[:key])
+    numbers = [re.findall(r"\d+", question) for question in native_sheet("en", "FA3-4821", 20)]
+    check(0 < key < len(pages) and all(f"{n}." in asked for n in range(1, 21))
+          and all(number in asked for question in numbers for number in question)
+          and all("Sheet FA3-4821" in page and f"Page {i + 1} of {len(pages)}" in page for i, page in enumerate(pages)),
+          f"the printed sheet: {len(pages)} pages, the key from page {key + 1}: {pages}")
+    script("dispatchEvent(new Event('afterprint'))")
+    check(script("return !document.getElementById('printSheet') && !document.documentElement.className"),
+          "after printing the page is as it was")
 
 
 def no_faults(where):
@@ -240,8 +371,8 @@ try:
     type_in("Text22=0,125")
     check(described("Text22") == "", f"a typed number is described as {described('Text22')!r}")
     # Each language's words are fetched once, however often it is chosen, and English's never.
-    fetched = words_fetched()
-    check(fetched == ["de.lang", "es.lang", "fr.lang", "nl.lang"], f"words fetched as languages were chosen: {fetched}")
+    words = fetched()[0]
+    check(words == ["de.lang", "es.lang", "fr.lang", "nl.lang"], f"words fetched as languages were chosen: {words}")
     # A first visit (nothing kept from before) speaks the language the browser accepts: its captions,
     # its decimal comma, with its words alone fetched; the worker keeps them, and a reload offline
     # still speaks it.
@@ -258,9 +389,9 @@ try:
         shown = script("return [document.documentElement.lang, ...arguments[0].map(id => document.getElementById(id))"
                        ".map(e => e.tagName == 'INPUT' ? e.value : e.textContent)]",
                        ["file", "Label8", "Text1", "n", "d", "Text2"])
-        fetched = words_fetched()
-        check(shown == [code, *words] and fetched == ([f"{code}.lang"] if code != "en" else []),
-              f"a first visit from a browser that accepts {accepted}: {shown}, words fetched {fetched}")
+        words_had, room = fetched()  # and none of the practice room, which it never opened
+        check(shown == [code, *words] and words_had == ([f"{code}.lang"] if code != "en" else []) and not room,
+              f"a first visit from a browser that accepts {accepted}: {shown}, fetched {words_had} {room}")
         if code == "en":
             continue
         driver.execute_async_script("""const [name, done] = arguments;  // the callback comes last
@@ -347,6 +478,11 @@ try:
     check(find("Label17").text == "Composite", "offline, the page computes")
     cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0, "downloadThroughput": -1,
                                              "uploadThroughput": -1})
+    practice_sheets()
+    practice_answers()
+    no_faults("with the practice room open")
+    practice_offline()
+    printed_sheet()
     # A new build reaches the next visit: a copy of the site visited, built anew (a style changed and
     # the worker's version with it), and visited again.
     with tempfile.TemporaryDirectory() as scratch:
@@ -367,6 +503,11 @@ try:
     open_page(single)
     asked = [url for url in requested() if not url.startswith("data:")]
     check(find("file").text == "Datei" and asked == [single], f"the single file in German: {find('file').text}, {asked}")
+    driver.get("about:blank")  # and the practice room, with nothing fetched
+    open_page(single + "#practice=FA3-4821")
+    shows_exercise("de", "FA3-4821", 1, "the single file")
+    asked = [url for url in requested() if not url.startswith("data:")]
+    check(asked == [single], f"the single file's room fetched {asked}")
 finally:
     driver.quit()
 print(f"{results[True]} passed, {results[False]} failed")
