@@ -23,7 +23,7 @@ using practice::AnswerShape;
 QString said(const working::Math& words) { return toQString(working::plainText(words, currentLanguage())); }
 
 // Room for a number a pupil of this age types: a few digits, a sign, a decimal mark.
-constexpr int boxCharacters = 7;
+constexpr int boxCharacters = 5;
 
 } // namespace
 
@@ -49,15 +49,15 @@ void AnswerBoxes::setShape(AnswerShape shape)
     }
 }
 
-QLineEdit* AnswerBoxes::addBox(const practice::AnswerField& field, bool captionShown)
+// A box's caption is its accessible name and its tip, and shown beside it where the shape does
+// not tell what goes where, as a fraction's does.
+QLineEdit* AnswerBoxes::addBox(const practice::AnswerField& field)
 {
     auto* box = new QLineEdit(this);
-    box->setObjectName(toQString(field.caption));
+    box->setObjectName(toQString(field.caption).replace(' ', '_'));
     const QString caption = said(practice::captionOf(field));
     box->setAccessibleName(caption);
     box->setToolTip(caption);
-    if (!captionShown)
-        box->setPlaceholderText(caption);
     box->setAlignment(Qt::AlignCenter);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(boxCharacters, QChar('0'))) + 12);
     box->installEventFilter(this);
@@ -73,13 +73,13 @@ void AnswerBoxes::layOutFraction()
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
-    grid->addWidget(addBox(fields[0], false), 0, 0, 3, 1, Qt::AlignVCenter);
-    grid->addWidget(addBox(fields[1], false), 0, 1);
+    grid->addWidget(addBox(fields[0]), 0, 0, 3, 1, Qt::AlignVCenter);
+    grid->addWidget(addBox(fields[1]), 0, 1);
     auto* bar = new QFrame(this);
     bar->setFrameShape(QFrame::HLine);
     bar->setLineWidth(2);
     grid->addWidget(bar, 1, 1);
-    grid->addWidget(addBox(fields[2], false), 2, 1);
+    grid->addWidget(addBox(fields[2]), 2, 1);
     grid->setColumnStretch(2, 1);
 }
 
@@ -91,7 +91,7 @@ void AnswerBoxes::layOutInARow(AnswerShape shape)
     row->setContentsMargins(0, 0, 0, 0);
     for (const practice::AnswerField& field : practice::answerFields(shape)) {
         auto* caption = new QLabel(said(practice::captionOf(field)), this);
-        QLineEdit* box = addBox(field, true);
+        QLineEdit* box = addBox(field);
         caption->setBuddy(box);
         row->addWidget(caption);
         row->addWidget(box);

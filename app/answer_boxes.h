@@ -35,7 +35,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QLineEdit* addBox(const practice::AnswerField& field, bool captionShown);
+    QLineEdit* addBox(const practice::AnswerField& field);
     void layOutFraction();
     void layOutInARow(practice::AnswerShape shape);
     void layOutVerdicts();

@@ -91,6 +91,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     // application can load: one lives while the command line is answered, in another language.
     std::unique_ptr<QCoreApplication> translating;
     if (sheet) {
+        // What the platform says as it starts (no runtime folder, say) is not the sheet's answer.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         qputenv("QT_QPA_PLATFORM", "offscreen");
         translating = std::make_unique<QGuiApplication>(argc, argv);
     } else if (&currentLanguage() != &languages().front()) {

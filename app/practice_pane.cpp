@@ -61,6 +61,7 @@ PracticePane::PracticePane(QWidget* parent) : QWidget(parent)
     column->setContentsMargins(8, 4, 8, 4);
     column->addWidget(m_heading);
     buildSheetRow();
+    column->addSpacing(fontMetrics().height());
     column->addWidget(m_exercise);
     column->addWidget(m_boxes);
     buildMoves();
@@ -117,7 +118,10 @@ void PracticePane::buildMoves()
     auto* row = new QHBoxLayout;
     for (const practice::MoveRow& each : practice::moves()) {
         auto* button = new QPushButton(this);
-        button->setObjectName(toQString(each.caption));
+        // Named as the code names its move: "check", "showWorking".
+        QString name = toQString(each.caption).remove(' ');
+        name[0] = name[0].toLower();
+        button->setObjectName(name);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, each] { move(each.move); });
         row->addWidget(button);
@@ -172,7 +176,6 @@ void PracticePane::retranslate()
     if (m_lastReply)
         showLines(m_lastReply->lines, m_lastReply->working, *m_lastReply->language);
     showTally();
-    announceReply();
 }
 
 practice::Tally PracticePane::tally() const

@@ -57,19 +57,19 @@ working::Step pageLine(int page, int pages)
 
 working::Step countProblem(std::string_view typed)
 {
-    return working::said(translatable("a worksheet holds 10 to 40 exercises, not \"{count}\""),
+    return working::said(translatable("a worksheet holds 10 to 40 exercises, not {count}"),
                          {{"count", working::typed(std::string(typed))}});
 }
 
 working::Step sizeProblem(std::string_view typed)
 {
-    return working::said(translatable("a worksheet is printed at 12, 14 or 18 points, not \"{size}\""),
+    return working::said(translatable("a worksheet is printed at 12, 14 or 18 points, not {size}"),
                          {{"size", working::typed(std::string(typed))}});
 }
 
 working::Step paperProblem(std::string_view typed)
 {
-    return working::said(translatable("a worksheet is printed on a4 or letter paper, not \"{paper}\""),
+    return working::said(translatable("a worksheet is printed on a4 or letter paper, not {paper}"),
                          {{"paper", working::typed(std::string(typed))}});
 }
 
@@ -82,7 +82,8 @@ working::Step outputProblem(std::string_view file, std::string_view reason)
 {
     return working::said(
         translatable("cannot write the worksheet to {file}: {reason}"),
-        {{"file", working::typed(std::string(file))}, {"reason", working::typed(std::string(reason))}});
+        // The file's name whole, as the system has it: a typed text would be quoted and cut short.
+        {{"file", working::words(file)}, {"reason", working::words(reason)}});
 }
 
 std::span<const PaperRow> papers() { return paperTable; }

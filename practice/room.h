@@ -47,7 +47,7 @@ working::Step sheetLine(std::string_view code);
 working::Step pageLine(int page, int pages);
 
 // Why the command line writes no sheet: a count, a text size or a paper it has none of, no file
-// named to write, or a file that cannot be written.
+// named to write, or a file that cannot be written (`reason` in the language in use already).
 working::Step countProblem(std::string_view typed);
 working::Step sizeProblem(std::string_view typed);
 working::Step paperProblem(std::string_view typed);
