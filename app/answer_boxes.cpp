@@ -22,8 +22,18 @@ using practice::AnswerShape;
 
 QString said(const working::Math& words) { return toQString(working::plainText(words, currentLanguage())); }
 
-// Room for a number a pupil of this age types: a few digits, a sign, a decimal mark.
+// Room for a number a pupil of this age types: a few digits, a sign, a decimal mark; written as
+// large as the exercise, whose captions and choices keep the room's size.
 constexpr int boxCharacters = 5;
+constexpr double boxScale = 1.8;
+
+void fit(QLineEdit* box, const QFont& roomFont)
+{
+    QFont large = roomFont;
+    large.setPointSizeF(roomFont.pointSizeF() * boxScale);
+    box->setFont(large);
+    box->setFixedWidth(QFontMetrics(large).horizontalAdvance(QString(boxCharacters, QChar('0'))) + 12);
+}
 
 } // namespace
 
@@ -31,9 +41,10 @@ AnswerBoxes::AnswerBoxes(QWidget* parent) : QWidget(parent) { }
 
 void AnswerBoxes::setShape(AnswerShape shape)
 {
-    for (QObject* old : children())
-        if (old->isWidgetType() || qobject_cast<QLayout*>(old))
-            delete old;
+    // The layout first, with the rows inside it; then the boxes, captions and choices it held.
+    delete layout();
+    const QObjectList held = children();
+    qDeleteAll(held);
     m_boxes.clear();
     m_verdicts.clear();
     switch (shape) {
@@ -59,7 +70,7 @@ QLineEdit* AnswerBoxes::addBox(const practice::AnswerField& field)
     box->setAccessibleName(caption);
     box->setToolTip(caption);
     box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(boxCharacters, QChar('0'))) + 12);
+    fit(box, font());
     box->installEventFilter(this);
     m_boxes.push_back(box);
     return box;

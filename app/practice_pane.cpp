@@ -140,7 +140,7 @@ void PracticePane::setZoom(int percent)
     QFont large = font;
     large.setPointSizeF(font.pointSizeF() * exerciseScale);
     m_exercise->setFont(large);
-    m_boxes->setFont(large);
+    m_boxes->setFont(font);
     QFont bold = font;
     bold.setBold(true);
     m_heading->setFont(bold);

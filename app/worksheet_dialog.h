@@ -21,6 +21,8 @@ namespace vorantis {
 // its text size and its paper; shown before it is printed, printed (on a printer or to a PDF
 // file), or saved as a PDF file. A code that cannot be read says why, and nothing is printed.
 class WorksheetDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // `code` as the practice room has it, or empty for a first sheet of the first topic.
     WorksheetDialog(const std::string& code, QWidget* parent);

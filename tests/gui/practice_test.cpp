@@ -5,6 +5,7 @@
 #include "app/practice_pane.h"
 #include "app/qt_text.h"
 #include "app/working_view.h"
+#include "app/worksheet_dialog.h"
 #include "practice/calculator.h"
 #include "practice/hint.h"
 #include "practice/numbers.h"
@@ -14,6 +15,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
 
 namespace vorantis {
 namespace {
@@ -183,6 +186,7 @@ TEST_F(Room, TheBoxesAreShapedLikeTheAnswerAndNamedByTheirCaptions)
         {"WD1-1", {"quotient", "remainder"}},
         {"DA1-1", {"decimal"}},
         {"PC1-1", {"Prime", "Composite", "Neither"}},
+        {"PC2-5", {"Prime", "Composite", "Neither"}}, // caught choices made anew over choices
     };
     for (const auto& [code, names] : shapes) {
         SCOPED_TRACE(code);
@@ -213,10 +217,41 @@ TEST_F(Room, TheRoomFollowsTheLanguageAndTheZoom)
     EXPECT_EQ(nameOf("exercise"), toQString(working::spoken(library.exercise().question, currentLanguage())));
     EXPECT_EQ(text("sheetCode"), "DM2-31");
     speak("en");
+    EXPECT_TRUE(readViewSettings()->practice);
     const qreal before = room()->font().pointSizeF();
     key(Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_GT(room()->font().pointSizeF(), before);
     EXPECT_GE(control("exercise")->font().pointSizeF(), 1.5 * room()->font().pointSizeF());
+}
+
+// Ctrl+P: the room's own sheet to print, 20 exercises; a code that cannot be read says why when
+// the sheet is asked for, and nothing opens.
+TEST_F(Room, PrintWorksheetStartsAtTheRoomsSheetAndSaysWhyABadCodeCannotBePrinted)
+{
+    type("sheetCode", "SF2-9");
+    key(Qt::Key_Return);
+    const bool came = answerModal<WorksheetDialog>(
+        [this] { key(Qt::Key_P, Qt::ControlModifier); },
+        [](WorksheetDialog* dialog) {
+            auto* code = dialog->findChild<QLineEdit*>("sheetCode");
+            EXPECT_EQ(code->text(), "SF2-9");
+            EXPECT_EQ(dialog->findChild<QSpinBox*>("exercises")->value(), 20);
+            code->setText("XY1-1");
+            QPushButton* preview = nullptr;
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() ==
+                    toQString(working::plainText(roomWords(RoomText::preview), currentLanguage())))
+                    preview = button;
+            ASSERT_TRUE(preview);
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {},
+                              preview->mapTo(dialog, preview->rect().center()));
+            const auto unread = std::get<UnreadCode>(readSheetCode("XY1-1"));
+            EXPECT_EQ(dialog->findChild<QLabel*>("problem")->text(),
+                      toQString(working::plainText(problemStep(unread), currentLanguage())));
+            EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+            dialog->reject();
+        });
+    EXPECT_TRUE(came);
 }
 
 } // namespace
