@@ -74,6 +74,27 @@ ExitStatus answer(const QString& text, std::string_view what, const QString& pro
     return notWritten;
 }
 
+// A sheet is written in the language the window speaks, and painted with fonts, which only a
+// graphical application has: one on the offscreen platform, so that no display is needed. Qt's
+// parser says "Usage:" and "Options:" through Qt's translations, which only an application can
+// load: one lives while the command line is answered, in another language.
+std::unique_ptr<QCoreApplication> applicationFor(int& argc, char* argv[])
+{
+    std::unique_ptr<QCoreApplication> application;
+    if (WorksheetCommand::asked(argc, argv)) {
+        speakRemembered();
+        // What the platform says as it starts (no runtime folder, say) is not the sheet's answer.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (&currentLanguage() != &languages().front()) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (application)
+        speak(currentLanguage());
+    return application;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -82,24 +103,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VORANTIS_VERSION);
     const QString program = QCoreApplication::applicationName();
 
-    // A sheet is written in the language the window speaks, and painted with fonts, which only
-    // a graphical application has: one on the offscreen platform, so that no display is needed.
-    const bool sheet = WorksheetCommand::asked(argc, argv);
-    if (sheet)
-        speakRemembered();
-    // Qt's parser says "Usage:" and "Options:" through Qt's translations, which only an
-    // application can load: one lives while the command line is answered, in another language.
-    std::unique_ptr<QCoreApplication> translating;
-    if (sheet) {
-        // What the platform says as it starts (no runtime folder, say) is not the sheet's answer.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        translating = std::make_unique<QGuiApplication>(argc, argv);
-    } else if (&currentLanguage() != &languages().front()) {
-        translating = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    if (translating)
-        speak(currentLanguage());
+    std::unique_ptr<QCoreApplication> translating = applicationFor(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(toQString(vorantis::tr(
         "A calculator for school arithmetic.\nQt's own options, such as -platform, -display and -style, "

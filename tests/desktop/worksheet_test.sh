@@ -40,14 +40,23 @@ holds() {
     echo "$last"
 }
 
+# at_points POINTS FILE: the first exercise's number stands as tall as text of that size.
+at_points() {
+    local height
+    height=$(pdftotext -f 1 -l 1 -bbox "$2" - | awk -F'"' '/>1\.</ { print $8 - $4; exit }')
+    awk -v h="$height" -v p="$1" 'BEGIN { exit !(h > p * 1.05 && h < p * 1.2) }'
+}
+
 # A sheet: the exercises on the first pages; the key after them, from a page of its own.
-while IFS='|' read -r what system settings speaks code count options; do
+while IFS='|' read -r what system settings speaks code count options paper points; do
     rm -rf "$XDG_CONFIG_HOME" "$work"/page.* && mkdir -p "$XDG_CONFIG_HOME/vorantis"
     [ -z "$settings" ] || printf '[view]\n%s\n' "$settings" >"$XDG_CONFIG_HOME/vorantis/vorantis.conf"
     check "$what: written, nothing said" \
         test -z "$(LANG=$system "$program" --worksheet "$code" --count "$count" $options --output "$work/s.pdf" 2>&1)"
     "$lines" "$speaks" "$code" "$count" >"$work/expected"
     pages=$(pages "$work/s.pdf")
+    check "$what: on $paper paper" grep -q "^Page size:.*($paper)" <(pdfinfo "$work/s.pdf")
+    check "$what: at $points points" at_points "$points" "$work/s.pdf"
     check "$what: $count exercises in order, the code and the page on every page" holds "$pages" E "$code"
     last_exercise=$(holds "$pages" E "$code" || echo 0)
     first_answer=$(pages_holding "$(sed -n 's/^K //p' "$work/expected" | head -1)" | head -1 || true)
@@ -58,13 +67,15 @@ while IFS='|' read -r what system settings speaks code count options; do
             test "$(holds "$pages" K "$code" || echo 0)" -gt 0 -a "${first_answer:-0}" -gt "$last_exercise"
     fi
 done <<'EOF_ROWS'
-English, 20 with the key|en_US.UTF-8||en|FA3-4821|20|
-English, 40 at 18 points on letter|en_GB.UTF-8||en|FA3-4821|40|--size 18 --paper letter
-English, no key|en_GB.UTF-8||en|WD2-17|10|--no-key
-German from the system, decimals|de_DE.UTF-8||de|DM2-31|20|--size 14
-German chosen in the View menu, over the system's English|en_GB.UTF-8|language=de|de|DA3-5|12|
+English, 20 with the key|en_US.UTF-8||en|FA3-4821|20||letter|12
+English, 40 at 18 points on letter|en_GB.UTF-8||en|FA3-4821|40|--size 18 --paper LETTER|letter|18
+English, no key|en_GB.UTF-8||en|WD2-17|10|--no-key --paper a4|A4|12
+German from the system, decimals|de_DE.UTF-8||de|DM2-31|20|--size 14|A4|14
+German chosen in the View menu, over the system's English|en_GB.UTF-8|language=de|de|DA3-5|12||A4|12
 EOF_ROWS
 check "German: decimal commas" grep -q '[0-9],[0-9]' "$work/page.1"
+check "two columns where the exercises leave room: 1 and 2 on one line" \
+    grep -q "^ *1\. .* 2\. " <(LANG=C "$program" --worksheet FA3-4821 --output "$work/s.pdf" && pdftotext -layout "$work/s.pdf" -)
 
 # Bad arguments, in English: one line that says why, the status, and no file.
 rm -rf "$XDG_CONFIG_HOME"

@@ -37,6 +37,17 @@ bool dueIs(const Exercise& exercise, Ratio ratio)
     return due && due->numerator == ratio.numerator && due->denominator == ratio.denominator;
 }
 
+// A reply as the room writes it: its lines, then the whole working.
+QString written(const Reply& reply)
+{
+    QStringList lines;
+    for (const working::Step& line : reply.lines)
+        lines << toQString(working::plainText(line, currentLanguage()));
+    if (reply.working)
+        lines << toQString(working::plainText(*reply.working));
+    return lines.join('\n');
+}
+
 class Room : public Window {
 protected:
     void SetUp() override
@@ -127,14 +138,9 @@ TEST_F(Room, AnswersAndMovesGetTheLibrarysReplyWrittenAndAnnounced)
         }
         click(row.move);
         const Reply due = row.move == std::string("check") ? library.answer(answer) : library.showWorking();
-        QStringList lines;
-        for (const working::Step& line : due.lines)
-            lines << toQString(working::plainText(line, currentLanguage()));
-        if (due.working)
-            lines << toQString(working::plainText(*due.working));
-        EXPECT_EQ(reply(), lines.join('\n'));
+        EXPECT_EQ(reply(), written(due));
         if (!row.firstLine.isEmpty())
-            EXPECT_EQ(lines.front(), row.firstLine);
+            EXPECT_EQ(written(due).section('\n', 0, 0), row.firstLine);
         if (row.move == std::string("check") && row.language == std::string("de"))
             EXPECT_TRUE(answer.texts[0].find(',') != std::string::npos && due.outcome == Outcome::right);
         if (row.move == std::string("showWorking") && row.language == std::string("de"))
