@@ -12,7 +12,7 @@
 
 namespace vorantis {
 
-MathLabel::MathLabel(QWidget* parent) : QWidget(parent)
+MathLabel::MathLabel(QWidget* parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -48,7 +48,7 @@ void MathLabel::paintEvent(QPaintEvent*)
 // The font follows the zoom: the piece is measured anew in it.
 void MathLabel::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         updateGeometry();
 }

@@ -3,7 +3,7 @@
 
 #include "working/math.h"
 
-#include <QWidget>
+#include <QLabel>
 
 #include <optional>
 
@@ -12,8 +12,8 @@ namespace vorantis {
 struct Language;
 
 // A piece of mathematics drawn on its own, as the working draws it (stacked fractions), in the
-// widget's font; a screen reader hears it as a pupil says it (working/speech.h).
-class MathLabel : public QWidget {
+// widget's font; a screen reader finds a label, and hears it as a pupil says it (working/speech.h).
+class MathLabel : public QLabel {
 public:
     explicit MathLabel(QWidget* parent);
 

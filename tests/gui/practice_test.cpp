@@ -170,6 +170,8 @@ TEST_F(Room, ASheetCodeTypedGivesTheLibrarysExerciseAndABadOneSaysWhy)
             const Practice library(*sheet);
             EXPECT_EQ(nameOf("exercise"),
                       toQString(working::spoken(library.exercise().question, *library.exercise().language)));
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(control("exercise"))->role(),
+                      QAccessible::StaticText);
             EXPECT_EQ(control<QComboBox>("topic")->currentText(),
                       toQString(working::plainText(practice::nameOf(sheet->topic), currentLanguage())));
             EXPECT_EQ(control<QComboBox>("level")->currentIndex(), sheet->level - 1);
