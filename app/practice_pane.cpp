@@ -163,6 +163,7 @@ void PracticePane::retranslate()
     m_topic->setAccessibleName(m_topicCaption->text());
     m_level->setAccessibleName(m_levelCaption->text());
     m_codeField->setAccessibleName(m_codeCaption->text());
+    m_reply->setAccessibleName(said(practice::roomWords(RoomText::reply)));
     m_newSheet->setText(said(practice::roomWords(RoomText::newSheet)));
     for (std::size_t i = 0; i < m_moves.size(); ++i)
         m_moves[i]->setText(said(practice::captionOf(practice::moves()[i].move)));

@@ -27,6 +27,7 @@ constexpr std::string_view roomTable[]{
     translatable("Answers"),
     translatable("Preview"),
     translatable("Save as PDF"),
+    translatable("Reply"),
     translatable("Write the worksheet of the sheet code CODE to a PDF file and exit, without opening a "
                  "window."),
     translatable("How many exercises the worksheet holds: 10 to 40 (20 if not given)."),

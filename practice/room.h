@@ -29,6 +29,7 @@ enum class RoomText {
     answers, // the heading of the key's pages
     preview, // the print dialog's button that shows the pages before they are printed
     saveAsPdf, // and the one that writes them to a file
+    reply, // the accessible name of what the room says to a move
     // What the command line's help says of each option that writes a sheet.
     worksheetOption,
     countOption,
