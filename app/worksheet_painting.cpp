@@ -72,10 +72,9 @@ private:
     // A step over as many lines as it needs, from `indent`.
     Block lines(const working::Step& step, const QFont& font, qreal indent, bool opensPage) const
     {
-        auto broken =
-            std::make_shared<std::vector<PaperLine>>(breakStep(step, font, language(), m_width - indent));
         auto kept = std::make_shared<working::Step>(step); // the lines point into it
-        *broken = breakStep(*kept, font, language(), m_width - indent);
+        auto broken =
+            std::make_shared<std::vector<PaperLine>>(breakStep(*kept, font, language(), m_width - indent));
         qreal height = m_metrics.lineSpacing() * 0.4;
         for (const PaperLine& line : *broken)
             height += line.ascent + line.descent;
