@@ -3,15 +3,19 @@
 
 #include "app/language_choice.h"
 #include "app/qt_text.h"
+#include "app/view_settings.h"
+#include "app/worksheet_command.h"
 #include "language/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace vorantis {
 namespace {
@@ -47,6 +51,15 @@ QStringList arguments(int argc, char* argv[])
     return list;
 }
 
+// The language chosen in the View menu, where the settings remember one, over the system's.
+void speakRemembered()
+{
+    if (const std::optional<ViewSettings> remembered = readViewSettings();
+        remembered && !remembered->language.isEmpty())
+        if (const Language* chosen = languageCoded(remembered->language.toStdString()))
+            speak(*chosen);
+}
+
 void print(std::FILE* stream, const QString& text) { std::fputs(qPrintable(text), stream); }
 
 // An answer lost to a full disk or a closed file must not pass for one given: the write and the
@@ -61,6 +74,27 @@ ExitStatus answer(const QString& text, std::string_view what, const QString& pro
     return notWritten;
 }
 
+// A sheet is written in the language the window speaks, and painted with fonts, which only a
+// graphical application has: one on the offscreen platform, so that no display is needed. Qt's
+// parser says "Usage:" and "Options:" through Qt's translations, which only an application can
+// load: one lives while the command line is answered, in another language.
+std::unique_ptr<QCoreApplication> applicationFor(int& argc, char* argv[])
+{
+    std::unique_ptr<QCoreApplication> application;
+    if (WorksheetCommand::asked(argc, argv)) {
+        speakRemembered();
+        // What the platform says as it starts (no runtime folder, say) is not the sheet's answer.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (&currentLanguage() != &languages().front()) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (application)
+        speak(currentLanguage());
+    return application;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -69,13 +103,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VORANTIS_VERSION);
     const QString program = QCoreApplication::applicationName();
 
-    // Qt's parser says "Usage:" and "Options:" through Qt's translations, which only an
-    // application can load: one lives while the command line is answered, in another language.
-    std::optional<QCoreApplication> translating;
-    if (&currentLanguage() != &languages().front()) {
-        translating.emplace(argc, argv);
-        speak(currentLanguage());
-    }
+    std::unique_ptr<QCoreApplication> translating = applicationFor(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(toQString(vorantis::tr(
         "A calculator for school arithmetic.\nQt's own options, such as -platform, -display and -style, "
@@ -85,6 +113,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     const QCommandLineOption version({"v", "version"},
                                      toQString(vorantis::tr("Show the name and version and exit.")));
     parser.addOptions({help, version});
+    const WorksheetCommand worksheet;
+    worksheet.addTo(parser);
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments(argc, argv)) || !parser.positionalArguments().isEmpty()) {
@@ -103,7 +133,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         // Qt names the program in its usage line as it was started, or, without an application,
         // not at all: it is called by its name either way.
         QString help = parser.helpText();
-        const QString started = translating ? QCoreApplication::arguments().constFirst() : "<executable_name>";
+        const QString started =
+            translating ? QCoreApplication::arguments().constFirst() : "<executable_name>";
         help.replace(help.indexOf(started), started.size(), program);
         return answer(help, vorantis::tr("cannot write the help: {reason}"), program);
     }
@@ -111,6 +142,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return answer(QString("%1 %2\n").arg(program, QCoreApplication::applicationVersion()),
                       vorantis::tr("cannot write the version: {reason}"), program);
     }
+    if (worksheet.isSet(parser))
+        return worksheet.run(parser, program);
     return std::nullopt;
 }
 

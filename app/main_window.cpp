@@ -3,11 +3,13 @@
 
 #include "app/language_choice.h"
 #include "app/one_line_label.h"
-#include "app/read_aloud.h"
-#include "app/working_view.h"
+#include "app/practice_pane.h"
 #include "app/qt_text.h"
+#include "app/read_aloud.h"
 #include "app/surface.h"
 #include "app/working_pane.h"
+#include "app/working_view.h"
+#include "app/worksheet_dialog.h"
 #include "layout/about.h"
 #include "layout/window.h"
 #include "panels/dispatch.h"
@@ -43,11 +45,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName("Vorantis");
     setWindowTitle("Vorantis"); // a name, in every language
     auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_column = new QVBoxLayout;
+    m_column->setContentsMargins(0, 0, 0, 0);
+    m_column->setSpacing(0);
+    row->addLayout(m_column);
+    row->setAlignment(m_column, Qt::AlignTop);
     m_surface = new Surface([this](const Procedure& procedure) { run(procedure); }, central);
-    column->addWidget(m_surface);
+    m_column->addWidget(m_surface);
     setCentralWidget(central);
     m_form = std::make_unique<WidgetForm>(m_surface);
 
@@ -67,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_view = remembered.value_or(ViewSettings{});
     showWorking(m_view.working);
+    showPractice(m_view.practice);
     if (!remembered)
         remember(); // a file that cannot be read or makes no sense is written anew
     if (auto* first = m_surface->findChild<QWidget*>("n"))
@@ -146,6 +154,8 @@ void MainWindow::speakIn(const Language& language)
         m_failure->setCaption(m_status());
     if (m_pane)
         m_pane->retranslate();
+    if (m_practice)
+        m_practice->retranslate();
     const bool working = m_view.working;
     // The menus go once the command that chose the language has returned; until then they
     // answer to no name, so that only the new ones are found.
@@ -159,6 +169,8 @@ void MainWindow::speakIn(const Language& language)
     buildMenu();
     const QSignalBlocker quiet(action(Command::working));
     action(Command::working)->setChecked(working);
+    const QSignalBlocker quietPractice(action(Command::practice));
+    action(Command::practice)->setChecked(m_view.practice);
     enableZoomCommands();
 }
 
@@ -171,8 +183,13 @@ void MainWindow::carryOut(Command command)
         return about_Click();
     case Command::exit:
         return exit_Click();
+    case Command::printWorksheet:
+        return printWorksheet();
     case Command::working:
         showWorking(action(Command::working)->isChecked());
+        return remember();
+    case Command::practice:
+        showPractice(action(Command::practice)->isChecked());
         return remember();
     case Command::zoomIn:
         zoomTo(m_view.zoom + zoomStep);
@@ -206,7 +223,8 @@ void MainWindow::readAloud()
         return m_readAloud->stop();
     if (m_log.entries().empty())
         return;
-    const std::size_t chosen = m_pane && m_pane->isVisible() ? m_pane->view()->chosenEntry() : m_log.entries().size() - 1;
+    const std::size_t chosen =
+        m_pane && m_pane->isVisible() ? m_pane->view()->chosenEntry() : m_log.entries().size() - 1;
     m_readAloud->read(m_log.entries()[chosen]);
 }
 
@@ -230,8 +248,9 @@ void MainWindow::remember()
     if (unsaved && !m_unsavedSaid) {
         m_unsavedSaid = true;
         setStatus([trouble = *unsaved] {
-            return toQString(fill(vorantis::tr("The view settings cannot be saved: {file}: {reason}"),
-                                  {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
+            return toQString(
+                fill(vorantis::tr("The view settings cannot be saved: {file}: {reason}"),
+                     {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
         });
     }
 }
@@ -253,10 +272,10 @@ void MainWindow::run(const Procedure& procedure)
     working::Entry entry = explain(click);
     // What a screen reader hears of the click: its answer as a pupil says it, or why it stopped;
     // a change of the status line's name goes out on the accessibility bus.
-    const QString heard = entry.failure || !entry.result ? toQString(statusLine(click))
-                                                         : toQString(working::spoken(*entry.result, *entry.language));
-    m_failure->setAccessibleName(QString());
-    m_failure->setAccessibleName(heard);
+    const QString heard = entry.failure || !entry.result
+        ? toQString(statusLine(click))
+        : toQString(working::spoken(*entry.result, *entry.language));
+    announce(heard);
     m_log.add(std::move(entry));
     if (m_pane)
         m_pane->showNewest();
@@ -277,11 +296,12 @@ void MainWindow::showWorking(bool shown)
             if (!trouble)
                 return setStatus({});
             setStatus([trouble = *trouble] {
-                return toQString(fill(vorantis::tr("Working: not saved to {file}: {reason}"),
-                                      {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
+                return toQString(fill(
+                    vorantis::tr("Working: not saved to {file}: {reason}"),
+                    {{"file", trouble.path.toStdString()}, {"reason", reasonOf(trouble).toStdString()}}));
             });
         });
-        centralWidget()->layout()->addWidget(m_pane);
+        m_column->addWidget(m_pane);
         followTabOrder();
     }
     if (m_pane)
@@ -290,6 +310,36 @@ void MainWindow::showWorking(bool shown)
     const QSignalBlocker quiet(action(Command::working));
     action(Command::working)->setChecked(shown);
     m_view.working = shown;
+}
+
+void MainWindow::showPractice(bool shown)
+{
+    if (shown && !m_practice) {
+        m_practice = new PracticePane(centralWidget());
+        m_practice->setZoom(m_shownZoom);
+        connect(m_practice, &PracticePane::announced, this, &MainWindow::announce);
+        static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(m_practice, 0, Qt::AlignTop);
+    }
+    if (m_practice)
+        m_practice->setVisible(shown);
+    zoomTo(m_view.zoom); // the room takes room from the zoom, and gives it back
+    const QSignalBlocker quiet(action(Command::practice));
+    action(Command::practice)->setChecked(shown);
+    m_view.practice = shown;
+}
+
+// A sheet of the practice's own code, where the room has one.
+void MainWindow::printWorksheet()
+{
+    WorksheetDialog dialog(m_practice ? practice::codeText(m_practice->code()) : std::string(), this);
+    dialog.exec();
+}
+
+// A change of the status line's name goes out on the accessibility bus.
+void MainWindow::announce(const QString& heard)
+{
+    m_failure->setAccessibleName(QString());
+    m_failure->setAccessibleName(heard);
 }
 
 // Zooms in steps, from 100 % to 200 %, as far as the window still fits the screen.
@@ -322,6 +372,8 @@ void MainWindow::applyZoom(int percent)
     m_surface->setZoom(percent);
     if (m_pane)
         m_pane->setZoom(percent);
+    if (m_practice)
+        m_practice->setZoom(percent);
     // The window's own face, a little larger than the panels' text: the longest message fits.
     QFont font = m_surface->font();
     font.setPointSizeF(statusLinePoints * percent / 100);
@@ -330,6 +382,8 @@ void MainWindow::applyZoom(int percent)
     // measured or laid out from is that of this zoom, whichever zoom came before.
     if (m_pane)
         m_pane->layout()->activate();
+    if (m_practice)
+        m_practice->layout()->activate();
     centralWidget()->layout()->activate();
 }
 

@@ -25,11 +25,13 @@
 #include <memory>
 
 class QAction;
+class QBoxLayout;
 class QMenu;
 
 namespace vorantis {
 
 class OneLineLabel;
+class PracticePane;
 class ReadAloud;
 class Surface;
 class WorkingPane;
@@ -59,6 +61,10 @@ private:
     // The status line says what `said` gives, and says it again after a change of language.
     void setStatus(std::function<QString()> said);
     void showWorking(bool shown);
+    void showPractice(bool shown);
+    void printWorksheet();
+    // A screen reader hears it as the status line's news.
+    void announce(const QString& heard);
     void readAloud();
     void offerReadAloud();
     void zoomTo(int percent);
@@ -71,7 +77,9 @@ private:
     void resizeEvent(QResizeEvent* event) override;
 
     Surface* m_surface = nullptr;
+    QBoxLayout* m_column = nullptr; // the panels, and the working below them
     WorkingPane* m_pane = nullptr; // made when first shown
+    PracticePane* m_practice = nullptr; // beside the column, made when first shown
     ReadAloud* m_readAloud = nullptr;
     OneLineLabel* m_failure = nullptr;
     std::unique_ptr<WidgetForm> m_form;

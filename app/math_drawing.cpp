@@ -6,8 +6,10 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vorantis {
 namespace {
@@ -18,16 +20,25 @@ using Kind = Math::Kind;
 // How a piece is put together; measuring and drawing walk the same shape.
 class Typesetter {
 public:
-    Typesetter(const QFont& font, const Language& writtenIn) : m_font(font), m_language(writtenIn) { }
+    Typesetter(const QFont& font, const Language& writtenIn, Glyphs glyphs = Glyphs::text)
+        : m_font(font), m_language(writtenIn), m_glyphs(glyphs)
+    {
+    }
 
     MathBox measure(const Math& math) const { return place(math, nullptr, {}); }
-    void draw(QPainter& painter, QPointF baseline, const Math& math) const { place(math, &painter, baseline); }
+    void draw(QPainter& painter, QPointF baseline, const Math& math) const
+    {
+        place(math, &painter, baseline);
+    }
 
 private:
     QFont scaled(qreal factor) const
     {
         QFont smaller = m_font;
-        smaller.setPointSizeF(m_font.pointSizeF() * factor);
+        if (m_font.pixelSize() > 0)
+            smaller.setPixelSize(int(std::lround(m_font.pixelSize() * factor)));
+        else
+            smaller.setPointSizeF(m_font.pointSizeF() * factor);
         return smaller;
     }
 
@@ -35,7 +46,11 @@ private:
     MathBox text(const QString& shown, QPainter* painter, QPointF at) const
     {
         const QFontMetricsF metrics(m_font);
-        if (painter) {
+        if (painter && m_glyphs == Glyphs::shapes) {
+            QPainterPath outline;
+            outline.addText(at, m_font, shown);
+            painter->fillPath(outline, painter->pen().color());
+        } else if (painter) {
             painter->setFont(m_font);
             painter->drawText(at, shown);
         }
@@ -67,7 +82,8 @@ private:
         case Kind::root:
             return root(math, painter, at);
         case Kind::row:
-            return row(math.parts, painter, at, math.parts.size() > 1 && math.parts.front().kind == Kind::sign);
+            return row(math.parts, painter, at,
+                       math.parts.size() > 1 && math.parts.front().kind == Kind::sign);
         case Kind::list:
             return list(math, painter, at);
         }
@@ -95,7 +111,9 @@ private:
                 box = place(parts[i], painter, at + QPointF(whole.width, 0));
             // Two terms side by side, as a mixed number's whole and fraction, stand a space apart.
             whole.width += box.width +
-                (i + 1 < parts.size() && parts[i].kind != Kind::sign && parts[i + 1].kind != Kind::sign ? gap(0.25) : 0);
+                (i + 1 < parts.size() && parts[i].kind != Kind::sign && parts[i + 1].kind != Kind::sign
+                     ? gap(0.25)
+                     : 0);
             whole.ascent = std::max(whole.ascent, box.ascent);
             whole.descent = std::max(whole.descent, box.descent);
         }
@@ -119,20 +137,25 @@ private:
     {
         if (const Math& top = math.parts[0]; top.kind == Kind::number && top.text.starts_with('-')) {
             const MathBox minus = text(QString(QChar(0x2212)), painter, at);
-            const MathBox rest = fraction(working::fraction(working::number(top.text.substr(1)), math.parts[1]),
-                                          painter, at + QPointF(minus.width, 0));
-            return {minus.width + rest.width, std::max(minus.ascent, rest.ascent), std::max(minus.descent, rest.descent)};
+            const MathBox rest =
+                fraction(working::fraction(working::number(top.text.substr(1)), math.parts[1]), painter,
+                         at + QPointF(minus.width, 0));
+            return {minus.width + rest.width, std::max(minus.ascent, rest.ascent),
+                    std::max(minus.descent, rest.descent)};
         }
-        const Typesetter terms(scaled(0.9), m_language);
+        const Typesetter terms(scaled(0.9), m_language, m_glyphs);
         const MathBox top = terms.measure(math.parts[0]), bottom = terms.measure(math.parts[1]);
-        const qreal axis = QFontMetricsF(m_font).xHeight() / 2, pad = gap(0.12), bar = std::max<qreal>(1, gap(0.05));
+        const qreal axis = QFontMetricsF(m_font).xHeight() / 2, pad = gap(0.12),
+                    bar = std::max<qreal>(1, gap(0.05));
         const qreal width = std::max(top.width, bottom.width) + 2 * pad;
         if (painter) {
             const qreal y = at.y() - axis;
-            terms.draw(*painter, {at.x() + (width - top.width) / 2, y - bar / 2 - pad - top.descent}, math.parts[0]);
+            terms.draw(*painter, {at.x() + (width - top.width) / 2, y - bar / 2 - pad - top.descent},
+                       math.parts[0]);
             terms.draw(*painter, {at.x() + (width - bottom.width) / 2, y + bar / 2 + pad + bottom.ascent},
                        math.parts[1]);
-            painter->fillRect(QRectF(at.x() + pad / 2, y - bar / 2, width - pad, bar), painter->pen().color());
+            painter->fillRect(QRectF(at.x() + pad / 2, y - bar / 2, width - pad, bar),
+                              painter->pen().color());
         }
         return {width, axis + bar / 2 + pad + top.ascent + top.descent,
                 std::max<qreal>(0, bottom.ascent + bottom.descent + pad + bar / 2 - axis)};
@@ -141,14 +164,17 @@ private:
     MathBox power(const Math& math, QPainter* painter, QPointF at) const
     {
         const Math& base = math.parts[0];
-        const Math shownBase = working::bracketedAsBase(base) ? working::row({working::sign("("), base, working::sign(")")}) : base;
+        const Math shownBase = working::bracketedAsBase(base)
+            ? working::row({working::sign("("), base, working::sign(")")})
+            : base;
         const MathBox below = place(shownBase, painter, at);
-        const Typesetter raised(scaled(0.7), m_language);
+        const Typesetter raised(scaled(0.7), m_language, m_glyphs);
         const MathBox exponent = raised.measure(math.parts[1]);
         const qreal lift = QFontMetricsF(m_font).xHeight() * 0.9 + exponent.descent;
         if (painter)
             raised.draw(*painter, at + QPointF(below.width + 1, -lift), math.parts[1]);
-        return {below.width + 1 + exponent.width, std::max(below.ascent, lift + exponent.ascent), below.descent};
+        return {below.width + 1 + exponent.width, std::max(below.ascent, lift + exponent.ascent),
+                below.descent};
     }
 
     MathBox root(const Math& math, QPainter* painter, QPointF at) const
@@ -162,11 +188,13 @@ private:
             painter->fillRect(QRectF(at.x() + sign.width - bar, at.y() - over - bar, under.width + bar, bar),
                               painter->pen().color());
         }
-        return {sign.width + under.width, std::max(sign.ascent, over + bar), std::max(sign.descent, under.descent)};
+        return {sign.width + under.width, std::max(sign.ascent, over + bar),
+                std::max(sign.descent, under.descent)};
     }
 
     QFont m_font;
     const Language& m_language;
+    Glyphs m_glyphs;
 };
 
 } // namespace
@@ -177,9 +205,9 @@ MathBox measureMath(const working::Math& math, const QFont& font, const Language
 }
 
 void drawMath(QPainter& painter, QPointF baseline, const working::Math& math, const QFont& font,
-              const Language& writtenIn)
+              const Language& writtenIn, Glyphs glyphs)
 {
-    Typesetter(font, writtenIn).draw(painter, baseline, math);
+    Typesetter(font, writtenIn, glyphs).draw(painter, baseline, math);
 }
 
 } // namespace vorantis

@@ -23,8 +23,13 @@ struct MathBox {
 
 MathBox measureMath(const working::Math& math, const QFont& font, const Language& writtenIn);
 
-// `baseline` is the left end of the piece's baseline.
+// How the characters are put down: as text, or as their outlines where the text a reader copies,
+// searches or hears is put down apart in its plain form (a printed sheet's "1/2 + 1/3").
+enum class Glyphs { text, shapes };
+
+// `baseline` is the left end of the piece's baseline. The font may be sized in points or in the
+// device's pixels (a printed page's).
 void drawMath(QPainter& painter, QPointF baseline, const working::Math& math, const QFont& font,
-              const Language& writtenIn);
+              const Language& writtenIn, Glyphs glyphs = Glyphs::text);
 
 } // namespace vorantis

@@ -46,14 +46,15 @@ std::optional<ViewSettings> readViewSettings()
         return ViewSettings{};
     const QSettings stored(path, QSettings::IniFormat);
     const QString working = stored.value("view/working", "false").toString();
+    const QString practice = stored.value("view/practice", "false").toString();
     bool number = false;
     const int zoom = stored.value("view/zoom", 100).toInt(&number);
     const QString language = stored.value("view/language").toString();
-    if (stored.status() != QSettings::NoError || (working != "true" && working != "false") || !number ||
-        zoom < smallestZoom || zoom > largestZoom || zoom % zoomStep ||
-        (!language.isEmpty() && !languageCoded(language.toStdString())))
+    if (stored.status() != QSettings::NoError || (working != "true" && working != "false") ||
+        (practice != "true" && practice != "false") || !number || zoom < smallestZoom || zoom > largestZoom ||
+        zoom % zoomStep || (!language.isEmpty() && !languageCoded(language.toStdString())))
         return std::nullopt;
-    return ViewSettings{working == "true", zoom, language};
+    return ViewSettings{working == "true", practice == "true", zoom, language};
 }
 
 std::optional<FileTrouble> writeViewSettings(const ViewSettings& settings)
@@ -66,7 +67,9 @@ std::optional<FileTrouble> writeViewSettings(const ViewSettings& settings)
     const QByteArray content =
         (QString("[view]\n") +
          (settings.language.isEmpty() ? QString() : "language=" + settings.language + "\n") +
-         QString("working=%1\nzoom=%2\n").arg(settings.working ? "true" : "false").arg(settings.zoom))
+         QString("practice=%1\nworking=%2\nzoom=%3\n")
+             .arg(settings.practice ? "true" : "false", settings.working ? "true" : "false")
+             .arg(settings.zoom))
             .toUtf8();
     errno = 0;
     if (!QDir().mkpath(QFileInfo(path).path()))

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the program remembers between runs: whether the working is shown and the zoom. A
-// first start, or a settings file that cannot be read or makes no sense, gives the window as
-// it always opened: no working, 100 %.
+// What the program remembers between runs: whether the working and the practice room are shown,
+// and the zoom. A first start, or a settings file that cannot be read or makes no sense, gives
+// the window as it always opened: no working, no practice, 100 %.
 
 #include "app/file_trouble.h"
 #include "layout/window.h"
@@ -16,6 +16,7 @@ namespace vorantis {
 
 struct ViewSettings {
     bool working = false;
+    bool practice = false;
     int zoom = smallestZoom; // percent, in the zoom's steps (layout/window.h)
     QString language; // the code of one chosen in the View menu; empty: the system's
 };

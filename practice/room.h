@@ -27,6 +27,16 @@ enum class RoomText {
     name, // a line for the pupil's name, on the sheet
     date,
     answers, // the heading of the key's pages
+    preview, // the print dialog's button that shows the pages before they are printed
+    saveAsPdf, // and the one that writes them to a file
+    reply, // the accessible name of what the room says to a move
+    // What the command line's help says of each option that writes a sheet.
+    worksheetOption,
+    countOption,
+    noKeyOption,
+    sizeOption,
+    paperOption,
+    outputOption,
     start, // starts the sheet of the code typed
     cancel, // closes the print dialog with nothing printed
 };
@@ -38,6 +48,14 @@ working::Math roomWords(RoomText text);
 working::Step sheetLine(std::string_view code);
 // "Page 2 of 3", at the foot of each page.
 working::Step pageLine(int page, int pages);
+
+// Why the command line writes no sheet: a count, a text size or a paper it has none of, no file
+// named to write, or a file that cannot be written (`reason` in the language in use already).
+working::Step countProblem(std::string_view typed);
+working::Step sizeProblem(std::string_view typed);
+working::Step paperProblem(std::string_view typed);
+working::Step noOutputProblem();
+working::Step outputProblem(std::string_view file, std::string_view reason);
 
 // The text sizes a sheet is printed in, in points, the first the usual one.
 inline constexpr int sheetPoints[]{12, 14, 18};

@@ -35,7 +35,7 @@ fuzz_packages=(clang libclang-rt-14-dev)
 # downloads is made small: the scripts by terser, the module and the icons by zopfli's deflate.
 web_packages=(cmake make emscripten node-acorn python3 fonts-liberation2 python3-fonttools python3-brotli
     librsvg2-bin terser zopfli)
-# The page's printed worksheet is read back from Chromium's PDF by poppler-utils' pdftotext.
+# A printed worksheet, the window's and the page's, is read back as text by poppler-utils' pdftotext.
 test_packages=(googletest libgtest-dev locales clang-format
     xvfb xauth x11-utils libglib2.0-bin dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev file lintian man-db

@@ -22,30 +22,38 @@ def wait_for(probe, timeout=10.0):
     return value
 
 
+def launch(program, settings):
+    """The program started with those view settings, and every node it shows on the bus."""
+    from gi.repository import Atspi
+    config = tempfile.mkdtemp()
+    os.makedirs(os.path.join(config, "vorantis"))
+    with open(os.path.join(config, "vorantis", "vorantis.conf"), "w") as file:
+        file.write(settings)
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config)
+    app = subprocess.Popen([program], env=env)
+    def find_app():
+        desktop = Atspi.get_desktop(0)
+        return next((a for a in map(desktop.get_child_at_index, range(desktop.get_child_count()))
+                     if a and a.get_process_id() == app.pid), None)
+    root, nodes = wait_for(find_app, 30), []
+    if not root:
+        app.kill()
+    assert root, "the program never appeared on the accessibility bus"
+    stack = [root]
+    while stack:
+        nodes.append(stack.pop())
+        stack.extend(map(nodes[-1].get_child_at_index, range(nodes[-1].get_child_count())))
+    return app, [n for n in nodes if n.get_state_set().contains(Atspi.StateType.SHOWING)]
+
+
 def inner(program):
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi
     # The registry is up before the program starts, so the program finds it to register with.
     Atspi.get_desktop(0).get_child_count()
-    # A first start, but for the working on view.
-    config = tempfile.mkdtemp()
-    os.makedirs(os.path.join(config, "vorantis"))
-    with open(os.path.join(config, "vorantis", "vorantis.conf"), "w") as settings:
-        settings.write("[view]\nworking=true\nzoom=100\n")
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config)
-    app = subprocess.Popen([program], env=env)
+    app, nodes = launch(program, "[view]\nworking=true\nzoom=100\n")
     try:
-        def find_app():
-            desktop = Atspi.get_desktop(0)
-            return next((a for a in map(desktop.get_child_at_index, range(desktop.get_child_count()))
-                         if a and a.get_process_id() == app.pid), None)
-        root, nodes = wait_for(find_app, 30), []
-        assert root, "the program never appeared on the accessibility bus"
-        stack = [root]
-        while stack:
-            nodes.append(stack.pop())
-            stack.extend(map(nodes[-1].get_child_at_index, range(nodes[-1].get_child_count())))
         shown = [n for n in nodes if n.get_state_set().contains(Atspi.StateType.SHOWING)]
         working = next(n for n in shown if n.get_name() == "Working")
         texts = [n for n in shown if n.get_role() == Atspi.Role.TEXT and n != working]
@@ -68,7 +76,7 @@ def inner(program):
             node = controls[name]
             Atspi.Action.do_action(node, [Atspi.Action.get_action_name(node, i)
                                           for i in range(Atspi.Action.get_n_actions(node))].index("Press"))
-            assert not result_of or wait_for(lambda: read(result_of) == expected, 5), \
+            assert expected is None or wait_for(lambda: read(result_of) == expected, 5), \
                 f"{name}: {read(result_of)!r}, not {expected!r}"
 
         press("multiply", {"left operand": "3", "right operand": "4"}, fields["result"], "12")
@@ -100,6 +108,19 @@ def inner(program):
         assert wait_for(lambda: "one half plus one third is three sixths plus two sixths is five sixths" in read(working), 5), \
             read(working)
         assert "\ufffc" not in read(working) and "17 divided by 5 is 3 remainder 2" in read(working), read(working)
+        app.kill()
+        # The practice room: each box found by its caption, the exercise as a pupil says it, and
+        # the reply to an answer announced as a click's answer is.
+        app, nodes = launch(program, "[view]\npractice=true\nzoom=100\n")
+        fields = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.TEXT}
+        controls = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON}
+        assert {"Sheet code", "whole number", "numerator", "denominator", "Reply"} <= set(fields), sorted(fields)
+        labels = [n.get_name() for n in nodes if n.get_role() == Atspi.Role.LABEL]
+        assert any(" plus " in name and "/" not in name for name in labels), labels
+        heard.clear()
+        press("Check", {"numerator": "1000", "denominator": "1"}, fields["Reply"])
+        assert wait_for(lambda: pump() or any(name.startswith("Not yet.") for name in heard), 5), heard
+        assert wait_for(lambda: read(fields["Reply"]).startswith("Not yet."), 5), read(fields["Reply"])
         return 0
     finally:
         app.kill()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: the working shown, copied, saved and cleared; the zoom; both remembered.
 
-#include "app/working_view.h"
 #include "app/qt_text.h"
+#include "app/working_view.h"
 #include "language/language.h"
 #include "layout/texts.h"
 #include "tests/gui/window_fixture.h"
@@ -10,10 +10,10 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
-#include <QRegularExpression>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -52,7 +52,8 @@ TEST_F(Window, TheWorkingShowsEachClicksEntryOnlyOnceAsked)
 TEST_F(Window, TheWorkingDrawsFractionsStackedAndASelectionCopiesPlainText)
 {
     choose("view", "working");
-    for (const auto& [field, typed] : {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "1"}, {"Text32", "3"}})
+    for (const auto& [field, typed] :
+         {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "1"}, {"Text32", "3"}})
         type(field, typed);
     click("addfrac");
     auto* working = window.findChild<WorkingView*>("working");
@@ -84,14 +85,16 @@ TEST_F(Window, ReadAloudReadsTheNewestEntryOrSaysWhyItCannot)
     const QString waiting = toQString(tr("Reading aloud is getting ready"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return read->toolTip() != waiting; }, 20000));
     if (!read->isEnabled()) { // no voice of English here: the reason, in words
-        EXPECT_TRUE(read->toolTip().startsWith("No voice") || read->toolTip().startsWith("Reading aloud needs"))
+        EXPECT_TRUE(read->toolTip().startsWith("No voice") ||
+                    read->toolTip().startsWith("Reading aloud needs"))
             << read->toolTip().toStdString();
         return;
     }
     auto* working = window.findChild<WorkingView*>("working");
     key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(working->extraSelections().size(), 1);
-    EXPECT_EQ(working->extraSelections().front().cursor.block().text().toStdString(), "17 ÷ 5"); // its heading first
+    EXPECT_EQ(working->extraSelections().front().cursor.block().text().toStdString(),
+              "17 ÷ 5"); // its heading first
 }
 
 // A worked example is short, as on the board: at most six lines, none of which wraps in the
@@ -104,7 +107,8 @@ TEST_F(Window, EveryWorkedExampleTakesAtMostSixLinesThatDoNotWrap)
         SCOPED_TRACE("working.table line " + std::to_string(row.line));
         std::istringstream typed(row.columns[1]);
         for (std::string pair; typed >> pair;)
-            type(toQString(pair.substr(0, pair.find('='))), toQString(testing::unescaped(pair.substr(pair.find('=') + 1))));
+            type(toQString(pair.substr(0, pair.find('='))),
+                 toQString(testing::unescaped(pair.substr(pair.find('=') + 1))));
         row.columns[0] == "clear" ? choose("file", "clear") : click(toQString(row.columns[0]));
         const std::vector<QTextBlock> blocks = working->newestEntry();
         EXPECT_LE(blocks.size(), 6u);
@@ -120,7 +124,8 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
     type("Text23", "17");
     type("Text24", "5");
     click("Command3");
-    for (const auto& [field, typed] : {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "3"}, {"Text32", "4"}})
+    for (const auto& [field, typed] :
+         {std::pair("Text29", "1"), {"Text30", "2"}, {"Text31", "3"}, {"Text32", "4"}})
         type(field, typed);
     click("multifrac");
     QTemporaryDir folder;
@@ -144,7 +149,8 @@ TEST_F(Window, TheWorkingIsCopiedAndSavedAsTextOrAsAPage)
                 QApplication::clipboard()->text().contains("\n1/2 × 3/4 = 3/8\n"));
     // The page draws the fractions as MathML does: stacked over a bar.
     const QByteArray html = page.readAll();
-    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>") && html.contains("<mfrac><mrow><mn>1</mn></mrow><mrow><mn>2</mn></mrow></mfrac>") &&
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>") &&
+                html.contains("<mfrac><mrow><mn>1</mn></mrow><mrow><mn>2</mn></mrow></mfrac>") &&
                 html.contains("aria-label=\"one half times three quarters is three eighths\""));
     ASSERT_TRUE(save("/sys/working.txt")); // a folder no one may write in, root included
     EXPECT_TRUE(window.failureMessage().startsWith("Working: not saved to /sys/working.txt: "));
@@ -182,7 +188,7 @@ TEST_F(Window, ASettingsFileThatMakesNoSenseIsWrittenAnew)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&corrupt));
     EXPECT_TRUE(pane(corrupt) == nullptr && corrupt.width() == window.width());
     const QSettings anew(settings.fileName(), QSettings::IniFormat);
-    EXPECT_EQ(anew.allKeys(), QStringList({"view/working", "view/zoom"}));
+    EXPECT_EQ(anew.allKeys(), QStringList({"view/practice", "view/working", "view/zoom"}));
     EXPECT_EQ(anew.value("view/zoom"), 100);
 }
 
