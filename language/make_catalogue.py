@@ -10,7 +10,8 @@ speaks and their words, from the translators' files in PO_DIR.
 
 OUT.cpp holds the table of every language and the words of those given to --compile (all of
 them where --compile is not given). --files writes the words of every other language into a
-file DIR/CODE.lang of their own, which the page fetches when the language is chosen.
+file DIR/CODE.lang of their own, which the page fetches when the language is chosen: all but
+the texts that only the desktop window says (every reference of theirs in app/ or data/).
 
 A catalogue whose plural rule is not one the program knows, a .speech line that is no rule or
 a rule given twice, stops the build, naming the file and the line."""
@@ -19,21 +20,27 @@ import argparse, ast, pathlib, re, sys
 PLURAL_RULES = {"(n != 1)": False, "n != 1": False, "(n > 1)": True, "n > 1": True}
 # The fields of a .lang file: a record per line of the catalogue and per speech rule.
 UNIT, RECORD = "\x1f", "\x1e"
+# The sources of the desktop window and its desktop files, which the page has none of: a text
+# that only they say is left out of a .lang file.
+DESKTOP_ONLY = ("app/", "data/")
 
 
 def entries(path):
-    """The entries of a .po file as dicts of msgid, msgid_plural, msgstr / msgstr[N], flags."""
-    entry, key, found = {"flags": ""}, None, []
+    """The entries of a .po file as dicts of msgid, msgid_plural, msgstr / msgstr[N], flags and
+    the source files that say the text (files)."""
+    entry, key, found = {"flags": "", "files": []}, None, []
     for line in path.read_text(encoding="utf-8").splitlines() + [""]:
         line = line.strip()
         if not line:
             if "msgid" in entry:
                 found.append(entry)
-            entry, key = {"flags": ""}, None
+            entry, key = {"flags": "", "files": []}, None
         elif line.startswith("#,"):
             entry["flags"] += line[2:]
+        elif line.startswith("#:"):
+            entry["files"] += [reference.rpartition(":")[0] for reference in line[2:].split()]
         elif line.startswith("#"):
-            continue  # comments, references and obsolete entries
+            continue  # comments and obsolete entries
         elif line.startswith('"'):
             entry[key] += ast.literal_eval(line)
         else:
@@ -61,7 +68,7 @@ def speech_rules(path):
 
 class Language:
     def __init__(self, po_dir, code):
-        self.code, self.rows, self.plural_from_two = code, [], False
+        self.code, self.rows, self.plural_from_two, self.desktop_only = code, [], False, set()
         self.name, self.comma = "English", False
         self.speech = sorted(speech_rules(pathlib.Path(po_dir, f"{code}.speech")).items(), key=lambda r: r[0].encode())
         if code == "en":
@@ -83,6 +90,8 @@ class Language:
                 continue
             key = (e["msgctxt"] + "\x04" if "msgctxt" in e else "") + e["msgid"]  # gettext's own key
             self.rows.append((key, e.get("msgid_plural", ""), texts))
+            if e["files"] and all(file.startswith(DESKTOP_ONLY) for file in e["files"]):
+                self.desktop_only.add(key)
         self.rows.sort(key=lambda row: row[0].encode())
 
 
@@ -102,7 +111,8 @@ def table(language):
 
 def lang_file(language):
     records = [f"{language.code}{UNIT}{int(language.plural_from_two)}"]
-    records += [UNIT.join(["e", key, plural, *texts]) for key, plural, texts in language.rows]
+    records += [UNIT.join(["e", key, plural, *texts]) for key, plural, texts in language.rows
+                if key not in language.desktop_only]
     records += [UNIT.join(["s", name, said]) for name, said in language.speech]
     return RECORD.join(records) + RECORD
 

@@ -51,15 +51,19 @@ std::span<const PaneControl> workingPaneCommands() { return paneCommands; }
 
 std::vector<const ControlRow*> stackingOrder()
 {
+    // Behind, in the table's order; above them, the fields and buttons in their Tab order.
+    const auto goesBefore = [](const ControlRow& a, const ControlRow& b) {
+        if (liesBehind(a) || liesBehind(b))
+            return liesBehind(a) && !liesBehind(b);
+        return a.tabIndex < b.tabIndex;
+    };
+    // Each row after those it does not go before, which keeps the table's order among equals:
+    // a stable sort of a table this short, without std::stable_sort's weight in the page's module.
     std::vector<const ControlRow*> order;
     for (const ControlRow& row : controlTable())
-        order.push_back(&row);
-    // Behind, in the table's order; above them, the fields and buttons in their Tab order.
-    std::stable_sort(order.begin(), order.end(), [](const ControlRow* a, const ControlRow* b) {
-        if (liesBehind(*a) || liesBehind(*b))
-            return liesBehind(*a) && !liesBehind(*b);
-        return a->tabIndex < b->tabIndex;
-    });
+        order.insert(std::find_if(order.begin(), order.end(),
+                                  [&](const ControlRow* placed) { return goesBefore(row, *placed); }),
+                     &row);
     return order;
 }
 

@@ -29,6 +29,26 @@ std::string number(double value)
     return text;
 }
 
+void Object::open(std::string_view name)
+{
+    if (m_json.size() > 1)
+        m_json += ',';
+    m_json += string(name);
+    m_json += ':';
+}
+
+void Object::text(std::string_view name, std::string_view value) { member(name, string(value)); }
+
+void Object::number(std::string_view name, double value) { member(name, json::number(value)); }
+
+void Object::boolean(std::string_view name, bool value) { member(name, value ? "true" : "false"); }
+
+void Object::member(std::string_view name, std::string_view json)
+{
+    open(name);
+    m_json += json;
+}
+
 std::string object(std::initializer_list<Member> members)
 {
     std::string json = "{";

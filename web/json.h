@@ -18,6 +18,21 @@ inline std::string boolean(bool value) { return value ? "true" : "false"; }
 using Member = std::pair<std::string_view, std::string>;
 std::string object(std::initializer_list<Member> members);
 
+// An object written member by member, each value straight into it: for a large object, far
+// lighter in the module than object()'s list, whose values all live until it is written.
+class Object {
+public:
+    void text(std::string_view name, std::string_view value);
+    void number(std::string_view name, double value);
+    void boolean(std::string_view name, bool value);
+    void member(std::string_view name, std::string_view json); // a value written as JSON already
+    std::string close() { return std::move(m_json) + '}'; }
+
+private:
+    void open(std::string_view name);
+    std::string m_json = "{";
+};
+
 // The elements of a range, each written by `write`.
 template <class Range, class Write> std::string array(const Range& range, Write write)
 {

@@ -114,17 +114,18 @@ EMSCRIPTEN_KEEPALIVE const char* vorantis_click(const char* control)
     const Click click = runClick(*procedure, form);
     working::Entry entry = explain(click);
     lastStatus() = statusOf(click);
-    answer = json::object(
-        {{"status", json::string(lastStatus().said())},
-         {"failed", json::boolean(click.failed())},
-         {"stale", controlNames(staleResults(click))},
-         {"unfinished", controlNames(unfinishedWrites(click))},
-         {"entry", json::string(working::plainText(entry))},
-         // What a screen reader is told of the click: its answer, or why it stopped.
-         {"said",
-          json::string(entry.failure || !entry.result ? lastStatus().said()
-                                                      : working::spoken(*entry.result, *entry.language))},
-         {"entryPage", json::string(working::html(entry))}});
+    json::Object json;
+    json.text("status", lastStatus().said());
+    json.boolean("failed", click.failed());
+    json.member("stale", controlNames(staleResults(click)));
+    json.member("unfinished", controlNames(unfinishedWrites(click)));
+    json.text("entry", working::plainText(entry));
+    // What a screen reader is told of the click: its answer, or why it stopped.
+    json.text("said",
+              entry.failure || !entry.result ? lastStatus().said()
+                                             : working::spoken(*entry.result, *entry.language));
+    json.text("entryPage", working::html(entry));
+    answer = json.close();
     workingLog().add(std::move(entry));
     return answer.c_str();
 }

@@ -36,133 +36,149 @@ std::string_view kindName(ControlKind kind)
 std::string control(const ControlRow& row)
 {
     const TwipRect& r = row.rect;
-    return object({
-        {"name", string(row.name)},
-        {"kind", string(kindName(row.kind))},
-        {"caption", string(captionOf(row))},
-        {"rect",
-         "[" + number(r.left) + "," + number(r.top) + "," + number(r.width) + "," + number(r.height) + "]"},
-        {"fontPoints", number(row.fontPoints)},
-        {"bold", boolean(row.bold)},
-        {"hidden", boolean(row.startsHidden)},
-        {"spokenName", string(spokenNameOf(row))},
-        {"enterRuns", string(row.enterRuns)},
-        {"hint", string(row.hint.empty() ? row.hint : tr(row.hint))},
-        {"runs", boolean(procedureFor(row.name) != nullptr)},
-    });
+    Object json;
+    json.text("name", row.name);
+    json.text("kind", kindName(row.kind));
+    json.text("caption", captionOf(row));
+    json.member("rect",
+                "[" + number(r.left) + "," + number(r.top) + "," + number(r.width) + "," + number(r.height) +
+                    "]");
+    json.number("fontPoints", row.fontPoints);
+    json.boolean("bold", row.bold);
+    json.boolean("hidden", row.startsHidden);
+    json.text("spokenName", spokenNameOf(row));
+    json.text("enterRuns", row.enterRuns);
+    json.text("hint", row.hint.empty() ? row.hint : tr(row.hint));
+    json.boolean("runs", procedureFor(row.name) != nullptr);
+    return json.close();
+}
+
+std::string command(const MenuCommand& command)
+{
+    std::vector<std::string_view> shortcuts;
+    for (const std::string_view shortcut : command.shortcuts)
+        if (!shortcut.empty())
+            shortcuts.push_back(shortcut);
+    Object json;
+    json.text("name", command.name);
+    json.text("caption", tr(command.caption));
+    json.member("shortcuts", strings(shortcuts));
+    json.boolean("checkable", command.checkable);
+    json.boolean("separatorBefore", command.separatorBefore);
+    return json.close();
 }
 
 std::string menu(const Menu& menu)
 {
-    return object({
-        {"name", string(menu.name)},
-        {"caption", string(tr(menu.caption))},
-        {"commands",
-         array(menu.commands,
-               [](const MenuCommand& command) {
-                   std::vector<std::string_view> shortcuts;
-                   for (const std::string_view shortcut : command.shortcuts)
-                       if (!shortcut.empty())
-                           shortcuts.push_back(shortcut);
-                   return object({
-                       {"name", string(command.name)},
-                       {"caption", string(tr(command.caption))},
-                       {"shortcuts", strings(shortcuts)},
-                       {"checkable", boolean(command.checkable)},
-                       {"separatorBefore", boolean(command.separatorBefore)},
-                   });
-               })},
-    });
+    Object json;
+    json.text("name", menu.name);
+    json.text("caption", tr(menu.caption));
+    json.member("commands", array(menu.commands, command));
+    return json.close();
 }
 
 std::string panel(const Panel& panel)
 {
-    return object({
-        {"heading", string(panel.heading)},
-        {"spokenName", string(panel.spokenName.empty() ? panel.spokenName : tr(panel.spokenName))},
-        {"parts", array(panel.parts, [](PanelPart part) { return strings(part); })},
-    });
+    Object json;
+    json.text("heading", panel.heading);
+    json.text("spokenName", panel.spokenName.empty() ? panel.spokenName : tr(panel.spokenName));
+    json.member("parts", array(panel.parts, [](PanelPart part) { return strings(part); }));
+    return json.close();
 }
 
 std::string texts()
 {
-    return object({
-        {"programName", string(programName)},
-        {"ok", string(tr(okCaption))},
-        {"menuBar", string(tr(menuBarName))},
-        {"stale", string(tr(staleNote))},
-        {"unfinished", string(tr(unfinishedNote))},
-        {"ended", string(tr(endedNote))},
-        {"startAgain", string(tr(startAgainCaption))},
-        {"saveAsText", string(tr(saveAsTextCaption))},
-        {"saveAsPage", string(tr(saveAsPageCaption))},
-        {"savedName", string(tr(savedWorkingName))},
-        {"notCopied", string(tr(notCopiedNote))},
-        {"noVoice", string(tr(noVoiceNote))},
-        {"keys",
-         string(currentLanguage().decimalComma ? "-,e" : missingKeys)}, // the mark the language writes
-        {"keysName", string(tr(missingKeysName))},
-        {"about", string(tr(aboutMessage))},
-    });
+    Object json;
+    json.text("programName", programName);
+    json.text("ok", tr(okCaption));
+    json.text("menuBar", tr(menuBarName));
+    json.text("stale", tr(staleNote));
+    json.text("unfinished", tr(unfinishedNote));
+    json.text("ended", tr(endedNote));
+    json.text("startAgain", tr(startAgainCaption));
+    json.text("saveAsText", tr(saveAsTextCaption));
+    json.text("saveAsPage", tr(saveAsPageCaption));
+    json.text("savedName", tr(savedWorkingName));
+    json.text("notCopied", tr(notCopiedNote));
+    json.text("noVoice", tr(noVoiceNote));
+    json.text("keys", currentLanguage().decimalComma ? "-,e" : missingKeys); // the mark the language writes
+    json.text("keysName", tr(missingKeysName));
+    json.text("about", tr(aboutMessage));
+    return json.close();
+}
+
+// An object of a name and a caption, in the language in use.
+std::string captioned(std::string_view name, std::string_view caption)
+{
+    Object json;
+    json.text("name", name);
+    json.text("caption", tr(caption));
+    return json.close();
+}
+
+std::string language(const Language& language)
+{
+    Object json;
+    json.text("code", language.code);
+    json.text("ownName", language.ownName);
+    json.text("notLoaded", fill(tr(wordsNotLoadedNote), {{"language", language.ownName}}));
+    return json.close();
+}
+
+// The window's measures: its size, its face and its zoom.
+void addMeasures(Object& json)
+{
+    json.number("twipsPerPixel", twipsPerPixel);
+    json.number("width", clientWidthTwips);
+    json.number("height", clientHeightTwips);
+    Object face;
+    face.text("family", fontFamily);
+    face.number("controlPoints", controlPoints);
+    face.number("statusLinePoints", statusLinePoints);
+    face.number("workingPanePoints", workingPanePoints);
+    face.number("workingPaneLines", workingPaneLines);
+    json.member("face", face.close());
+    json.number("penPixels", linePenPixels);
+    Object zoom;
+    zoom.number("smallest", smallestZoom);
+    zoom.number("largest", largestZoom);
+    zoom.number("step", zoomStep);
+    json.member("zoom", zoom.close());
 }
 
 } // namespace
 
 std::string windowJson()
 {
+    Object json;
+    addMeasures(json);
+    json.member("menus", array(menus(), menu));
+    json.member("paneCommands", array(workingPaneCommands(), [](const PaneControl& command) {
+                    return captioned(command.name, command.caption);
+                }));
+    json.number("workingCapacity", WorkingLog::capacity);
+    json.number("workingBesideFrom", workingBesideFrom);
+    json.member("workingView", captioned(workingView.name, workingView.caption));
     std::vector<std::string_view> stacking;
     for (const ControlRow* row : stackingOrder())
         stacking.push_back(row->name);
-    return object({
-        {"twipsPerPixel", number(twipsPerPixel)},
-        {"width", number(clientWidthTwips)},
-        {"height", number(clientHeightTwips)},
-        {"face",
-         object({
-             {"family", string(fontFamily)},
-             {"controlPoints", number(controlPoints)},
-             {"statusLinePoints", number(statusLinePoints)},
-             {"workingPanePoints", number(workingPanePoints)},
-             {"workingPaneLines", number(workingPaneLines)},
-         })},
-        {"penPixels", number(linePenPixels)},
-        {"zoom",
-         object({{"smallest", number(smallestZoom)},
-                 {"largest", number(largestZoom)},
-                 {"step", number(zoomStep)}})},
-        {"menus", array(menus(), menu)},
-        {"paneCommands",
-         array(workingPaneCommands(),
-               [](const PaneControl& command) {
-                   return object({{"name", string(command.name)}, {"caption", string(tr(command.caption))}});
-               })},
-        {"workingCapacity", number(WorkingLog::capacity)},
-        {"workingBesideFrom", number(workingBesideFrom)},
-        {"workingView",
-         object({{"name", string(workingView.name)}, {"caption", string(tr(workingView.caption))}})},
-        {"stacking", strings(stacking)},
-        {"tabOrder", strings(tabOrder())},
-        {"panels", array(panels(), panel)},
-        {"unseen", strings(unseenControls())},
-        {"texts", texts()},
-        {"language", string(currentLanguage().code)},
-        {"languages",
-         array(languages(),
-               [](const Language& language) {
-                   return object({{"code", string(language.code)},
-                                  {"ownName", string(language.ownName)},
-                                  {"notLoaded",
-                                   string(fill(tr(wordsNotLoadedNote), {{"language", language.ownName}}))}});
-               })},
-        // What a procedure writes into a caption, in the language in use, by its English: a
-        // page that changes its language says such a caption again.
-        {"captionWords",
-         array(captionWords(),
-               [](std::string_view english) {
-                   return object({{"english", string(english)}, {"shown", string(tr(english))}});
-               })},
-        {"controls", array(controlTable(), control)},
-    });
+    json.member("stacking", strings(stacking));
+    json.member("tabOrder", strings(tabOrder()));
+    json.member("panels", array(panels(), panel));
+    json.member("unseen", strings(unseenControls()));
+    json.member("texts", texts());
+    json.text("language", currentLanguage().code);
+    json.member("languages", array(languages(), language));
+    // What a procedure writes into a caption, in the language in use, by its English: a page
+    // that changes its language says such a caption again.
+    json.member("captionWords", array(captionWords(), [](std::string_view english) {
+                    Object word;
+                    word.text("english", english);
+                    word.text("shown", tr(english));
+                    return word.close();
+                }));
+    json.member("controls", array(controlTable(), control));
+    return json.close();
 }
 
 } // namespace vorantis
