@@ -117,7 +117,8 @@ void WidgetForm::markAfterFailure(const std::vector<Control>& stale, const std::
     for (const auto& [widget, mark] : m_marked)
         unmark(widget);
     m_marked.clear();
-    for (const auto& [controls, mark] : {std::pair(stale, Mark::stale), std::pair(unfinished, Mark::unfinished)})
+    for (const auto& [controls, mark] :
+         {std::pair(stale, Mark::stale), std::pair(unfinished, Mark::unfinished)})
         for (const Control control : controls) {
             QWidget* widget = widgetOf(control);
             QPalette greyed = widget->palette();
@@ -140,13 +141,15 @@ void WidgetForm::describe(QWidget* widget, Mark mark)
 void WidgetForm::respell(const Language& before)
 {
     for (QLineEdit* edit : m_fields) {
-        if (const QString again = toQString(respelled(edit->text().toStdString(), before)); again != edit->text())
+        if (const QString again = toQString(respelled(edit->text().toStdString(), before));
+            again != edit->text())
             edit->setText(again);
         if (!edit->accessibleDescription().isEmpty()) // a result's value, said in the new language
             edit->setAccessibleDescription(spokenValueOf(edit));
     }
     for (QLabel* label : m_labels)
-        if (const QString again = toQString(respelled(label->text().toStdString(), before)); again != label->text()) {
+        if (const QString again = toQString(respelled(label->text().toStdString(), before));
+            again != label->text()) {
             if (auto* oneLine = qobject_cast<OneLineLabel*>(label))
                 oneLine->setCaption(again);
             else

@@ -63,7 +63,8 @@ void WorkingPane::setZoom(int percent)
     font.setPointSizeF(workingPanePoints * percent / 100);
     setFont(font);
     m_view->document()->setDefaultFont(font);
-    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() + 8);
+    m_view->setFixedHeight(QFontMetrics(font).lineSpacing() * workingPaneLines + 2 * m_view->frameWidth() +
+                           8);
     // The drawn fractions are measured in the font: the entries are laid out anew in it.
     m_view->showAll(m_log.entries());
 }

@@ -8,8 +8,6 @@
 #include <optional>
 #include <string>
 
-
-
 namespace vorantis {
 
 class WorkingLog;

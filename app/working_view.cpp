@@ -66,7 +66,8 @@ public:
                     const QTextFormat& format) override
     {
         const DrawnMath drawn = drawnAt(format);
-        drawMath(*painter, {rect.left(), rect.center().y()}, *drawn.math, fontOf(document, format), *drawn.writtenIn);
+        drawMath(*painter, {rect.left(), rect.center().y()}, *drawn.math, fontOf(document, format),
+                 *drawn.writtenIn);
     }
 };
 
@@ -183,7 +184,8 @@ void WorkingView::showAll(const std::deque<working::Entry>& entries)
         append(entry);
 }
 
-void WorkingView::appendLine(const working::Step& step, const Language& writtenIn, bool opensEntry, bool emphasised)
+void WorkingView::appendLine(const working::Step& step, const Language& writtenIn, bool opensEntry,
+                             bool emphasised)
 {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
@@ -205,7 +207,8 @@ void WorkingView::appendLine(const working::Step& step, const Language& writtenI
 
 // Text where a piece is text, an object where it must be drawn; a row and a list as their parts,
 // so that a long line breaks between them.
-void WorkingView::insertMath(QTextCursor& cursor, const working::Math& math, const Language& writtenIn, bool bold)
+void WorkingView::insertMath(QTextCursor& cursor, const working::Math& math, const Language& writtenIn,
+                             bool bold)
 {
     using Kind = working::Math::Kind;
     QTextCharFormat text;
@@ -217,9 +220,10 @@ void WorkingView::insertMath(QTextCursor& cursor, const working::Math& math, con
         QTextCharFormat object = text;
         object.setObjectType(mathObject);
         object.setVerticalAlignment(QTextCharFormat::AlignMiddle);
-        object.setProperty(mathProperty,
-                           QVariant::fromValue(DrawnMath{std::make_shared<const working::Math>(math), &writtenIn,
-                                                         toQString(working::plainText(math, writtenIn))}));
+        object.setProperty(
+            mathProperty,
+            QVariant::fromValue(DrawnMath{std::make_shared<const working::Math>(math), &writtenIn,
+                                          toQString(working::plainText(math, writtenIn))}));
         cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
         return;
     }
@@ -229,7 +233,8 @@ void WorkingView::insertMath(QTextCursor& cursor, const working::Math& math, con
             const bool isSign = part.kind == Kind::sign;
             const bool unary = i == 0 && isSign && part.text == "−";
             const bool opens = isSign && part.text == "(", closes = isSign && part.text == ")";
-            const bool afterOpen = i > 0 && math.parts[i - 1].kind == Kind::sign && math.parts[i - 1].text == "(";
+            const bool afterOpen =
+                i > 0 && math.parts[i - 1].kind == Kind::sign && math.parts[i - 1].text == "(";
             const bool afterUnary = i == 1 && math.parts[0].kind == Kind::sign && math.parts[0].text == "−";
             if (i > 0 && !closes && !afterOpen && !afterUnary)
                 cursor.insertText(QStringLiteral(" "), text);

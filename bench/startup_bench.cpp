@@ -9,10 +9,11 @@
 // decimal click from the mouse event to the written result, and the prime test of the
 // largest 32-bit prime.
 
-#include "layout/control_table.h"
 #include "app/main_window.h"
 #include "core/integer_routines.h"
+#include "layout/control_table.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QAction>
 
 #include <sys/resource.h>
 
@@ -153,7 +153,8 @@ int child(int argc, char* argv[], bool full)
             QApplication::processEvents();
             clicks.push_back(double(timer.nsecsElapsed()) / 1000);
         }
-        std::printf(" %.1f %.1f %.1f", median(clicks), *std::ranges::max_element(clicks), double(all.elapsed()) / 1000);
+        std::printf(" %.1f %.1f %.1f", median(clicks), *std::ranges::max_element(clicks),
+                    double(all.elapsed()) / 1000);
     }
     std::printf("\n");
     delete window;
@@ -189,7 +190,7 @@ ChildResult runChild(const QString& program, const char* mode)
     }
     ChildResult result{double(fields[0].toLongLong() - started) / 1000, fields[1].toDouble() / 1024};
     if (fields.size() == 7)
-        result = {result.startMs,         result.peakMiB,         fields[2].toDouble(), fields[3].toDouble(),
+        result = {result.startMs,       result.peakMiB,       fields[2].toDouble(), fields[3].toDouble(),
                   fields[4].toDouble(), fields[5].toDouble(), fields[6].toDouble()};
     return result;
 }
@@ -204,7 +205,8 @@ int main(int argc, char* argv[])
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const QString program = QString::fromLocal8Bit(argv[0]);
-    std::vector<double> full, bare, peak, barePeak, decimalClicks, primeClicks, workingClicks, slowest, tenThousand;
+    std::vector<double> full, bare, peak, barePeak, decimalClicks, primeClicks, workingClicks, slowest,
+        tenThousand;
     for (int i = 0; i < runs; ++i) {
         const ChildResult window = runChild(program, "--full");
         const ChildResult plain = runChild(program, "--bare");

@@ -16,18 +16,29 @@ double checkedResult(double result, double left, std::string_view operation, dou
     if (std::isnan(result))
         throw Failure(FailureKind::InvalidOperation,
                       Message(translatable("{operation} has no value"),
-                              {{"operation", nested(Message::symbols(operation, {{"left", Message::Number{left}},
-                                                                                 {"right", Message::Number{right}}}))}}));
+                              {{"operation",
+                                nested(Message::symbols(operation,
+                                                        {{"left", Message::Number{left}},
+                                                         {"right", Message::Number{right}}}))}}));
     return result;
 }
 
 } // namespace
 
-double checkedAdd(double left, double right) { return checkedResult(left + right, left, "{left} + {right}", right); }
+double checkedAdd(double left, double right)
+{
+    return checkedResult(left + right, left, "{left} + {right}", right);
+}
 
-double checkedSubtract(double left, double right) { return checkedResult(left - right, left, "{left} − {right}", right); }
+double checkedSubtract(double left, double right)
+{
+    return checkedResult(left - right, left, "{left} − {right}", right);
+}
 
-double checkedMultiply(double left, double right) { return checkedResult(left * right, left, "{left} × {right}", right); }
+double checkedMultiply(double left, double right)
+{
+    return checkedResult(left * right, left, "{left} × {right}", right);
+}
 
 Failure divisionByZero(double left, std::string_view divisorName)
 {
@@ -35,8 +46,9 @@ Failure divisionByZero(double left, std::string_view divisorName)
     if (left == 0)
         return Failure(FailureKind::InvalidOperation,
                        Message(translatable("{field} is 0, and 0 ÷ 0 has no value"), {{"field", divisor}}));
-    return Failure(FailureKind::DivisionByZero,
-                   Message(translatable("{field} is 0, and no number can be divided by 0"), {{"field", divisor}}));
+    return Failure(
+        FailureKind::DivisionByZero,
+        Message(translatable("{field} is 0, and no number can be divided by 0"), {{"field", divisor}}));
 }
 
 double checkedDivide(double left, double right, std::string_view divisorName)

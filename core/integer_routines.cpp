@@ -26,18 +26,20 @@ Message::Words nameOrNumber(std::string_view name)
 // the two numbers may each be small (97 × 2147483647).
 Failure productTooLarge(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std::string_view n2Name)
 {
-    const Message::Part product = nested(Message::symbols(
-        "{first} × {second}", {{"first", Message::Number{double(n1)}}, {"second", Message::Number{double(n2)}}}));
+    const Message::Part product = nested(
+        Message::symbols("{first} × {second}",
+                         {{"first", Message::Number{double(n1)}}, {"second", Message::Number{double(n2)}}}));
     if (n1Name.empty()) // the callers name both numbers or neither
         return Failure(FailureKind::OutOfRange,
                        Message(translatable("{product} is too large to find the least common multiple of the "
                                             "two numbers"),
                                {{"product", product}}));
-    return Failure(FailureKind::OutOfRange,
-                   Message(translatable("{product} is too large to find the least common multiple of {first} "
-                                        "and {second}"),
-                           {{"product", product}, {"first", Message::Words{n1Name}},
-                            {"second", Message::Words{n2Name}}}));
+    return Failure(
+        FailureKind::OutOfRange,
+        Message(
+            translatable("{product} is too large to find the least common multiple of {first} "
+                         "and {second}"),
+            {{"product", product}, {"first", Message::Words{n1Name}}, {"second", Message::Words{n2Name}}}));
 }
 
 // Said of a pair whose product fits but whose least common multiple does not (one of them -2147483648).
@@ -48,10 +50,11 @@ Failure multipleTooLarge(std::int32_t n1, std::int32_t n2, std::string_view n1Na
             return Message::Number{double(n)};
         return Message::Words{name};
     };
-    return Failure(FailureKind::OutOfRange,
-                   Message(translatable("the least common multiple of {first} and {second} is too large for a "
-                                        "whole number"),
-                           {{"first", named(n1Name, n1)}, {"second", named(n2Name, n2)}}));
+    return Failure(
+        FailureKind::OutOfRange,
+        Message(translatable("the least common multiple of {first} and {second} is too large for a "
+                             "whole number"),
+                {{"first", named(n1Name, n1)}, {"second", named(n2Name, n2)}}));
 }
 
 } // namespace
@@ -80,9 +83,10 @@ std::int32_t smallestFactor(std::int32_t number, std::string_view name)
             return 3;
     }
     if (n < 0)
-        throw Failure(FailureKind::InvalidOperation,
-                      Message(translatable("{field} is {number}, and only a number of 0 or more can be tested"),
-                              {{"field", nameOrNumber(name)}, {"number", Message::Number{double(n)}}}));
+        throw Failure(
+            FailureKind::InvalidOperation,
+            Message(translatable("{field} is {number}, and only a number of 0 or more can be tested"),
+                    {{"field", nameOrNumber(name)}, {"number", Message::Number{double(n)}}}));
     const std::int32_t limit = RoundToLong(checkedAdd(std::sqrt(static_cast<double>(n)), 1));
     if (n < 2 || limit < 5)
         return n;
@@ -143,10 +147,11 @@ std::int32_t LCM(std::int32_t n1, std::int32_t n2, std::string_view n1Name, std:
         if (a < b)
             std::swap(a, b);
         if (b == 0) // reached only when n1 or n2 is 0
-            throw Failure(FailureKind::DivisionByZero,
-                          Message(translatable("{field} is 0 as a whole number, and a least common multiple is "
-                                               "found only for numbers other than 0"),
-                                  {{"field", nameOrNumber(n1 == 0 ? n1Name : n2Name)}}));
+            throw Failure(
+                FailureKind::DivisionByZero,
+                Message(translatable("{field} is 0 as a whole number, and a least common multiple is "
+                                     "found only for numbers other than 0"),
+                        {{"field", nameOrNumber(n1 == 0 ? n1Name : n2Name)}}));
         a %= b; // a is 0 or more here, so this never traps
     } while (a != 0);
     return p / b;

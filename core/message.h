@@ -38,7 +38,8 @@ public:
 
     // A pattern that is the same in every language ("{left} × {right}"): only its parts are said.
     // It is marked for no catalogue, so every language finds it as it is.
-    static Message symbols(std::string_view pattern, std::initializer_list<std::pair<std::string_view, Part>> parts)
+    static Message symbols(std::string_view pattern,
+                           std::initializer_list<std::pair<std::string_view, Part>> parts)
     {
         return Message(pattern, parts);
     }

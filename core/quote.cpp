@@ -46,7 +46,11 @@ std::vector<Character> charactersOf(std::string_view text)
     std::vector<Character> characters;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xe ? 3 : lead >> 3 == 0x1e ? 4 : 1;
+        const std::size_t length = lead < 0x80 ? 1
+            : lead >> 5 == 0x6                 ? 2
+            : lead >> 4 == 0xe                 ? 3
+            : lead >> 3 == 0x1e                ? 4
+                                               : 1;
         char32_t code = length == 1 ? (lead < 0x80 ? lead : 0xfffd) : lead & (0x7f >> length);
         std::size_t taken = 1;
         for (; taken < length && i + taken < text.size(); ++taken) {

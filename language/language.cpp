@@ -116,10 +116,12 @@ const Language& languageFor(std::string_view preferences)
         preferences.remove_prefix(std::min(end + 1, preferences.size()));
         // "de_DE.UTF-8", "de-AT", "de;q=0.8": the language is the letters before the first mark.
         const std::size_t letters =
-            std::find_if(preference.begin(), preference.end(), [](char c) { return c < 'A' || (c > 'Z' && c < 'a') || c > 'z'; }) -
+            std::find_if(preference.begin(), preference.end(),
+                         [](char c) { return c < 'A' || (c > 'Z' && c < 'a') || c > 'z'; }) -
             preference.begin();
         std::string code(preference.substr(0, letters));
-        std::transform(code.begin(), code.end(), code.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+        std::transform(code.begin(), code.end(), code.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
         if (const Language* language = languageCoded(code))
             return *language;
     }
@@ -128,13 +130,17 @@ const Language& languageFor(std::string_view preferences)
 
 std::string_view tr(std::string_view english) { return trIn(*inUse, english); }
 
-std::string_view tr(std::string_view english, std::string_view context) { return trIn(*inUse, english, context); }
+std::string_view tr(std::string_view english, std::string_view context)
+{
+    return trIn(*inUse, english, context);
+}
 
 std::string_view trIn(const Language& language, std::string_view english, std::string_view context)
 {
     const catalogue::Catalogue* in = catalogue::catalogueOf(language.code);
-    const catalogue::Entry* entry =
-        context.empty() ? entryFor(english, in) : entryFor(std::string(context) + '\x04' + std::string(english), in);
+    const catalogue::Entry* entry = context.empty()
+        ? entryFor(english, in)
+        : entryFor(std::string(context) + '\x04' + std::string(english), in);
     return entry ? entry->texts[0] : english;
 }
 
@@ -154,7 +160,8 @@ std::string fill(std::string_view pattern,
     return fill(pattern, std::span(values.begin(), values.size()));
 }
 
-std::string fill(std::string_view pattern, std::span<const std::pair<std::string_view, std::string_view>> values)
+std::string fill(std::string_view pattern,
+                 std::span<const std::pair<std::string_view, std::string_view>> values)
 {
     std::string text;
     while (!pattern.empty()) {
@@ -170,7 +177,8 @@ std::string fill(std::string_view pattern, std::span<const std::pair<std::string
         const auto value =
             std::find_if(values.begin(), values.end(), [name](const auto& v) { return v.first == name; });
         if (value == values.end()) // a pattern and its values that do not match: a fault of the program
-            throw std::logic_error("no value for {" + std::string(name) + "} in \"" + std::string(pattern) + "\"");
+            throw std::logic_error("no value for {" + std::string(name) + "} in \"" + std::string(pattern) +
+                                   "\"");
         text += value->second;
         pattern.remove_prefix(close + 1);
     }

@@ -77,6 +77,7 @@ constexpr TextInContext translatableIn(std::string_view context, std::string_vie
 // click catches, so that a test meets it.
 std::string fill(std::string_view pattern,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> values);
-std::string fill(std::string_view pattern, std::span<const std::pair<std::string_view, std::string_view>> values);
+std::string fill(std::string_view pattern,
+                 std::span<const std::pair<std::string_view, std::string_view>> values);
 
 } // namespace vorantis

@@ -14,8 +14,9 @@ const catalogue::SpeechRule* ruleIn(std::string_view code, std::string_view name
     const catalogue::Catalogue* in = catalogue::catalogueOf(code);
     if (!in)
         return nullptr;
-    const auto found = std::lower_bound(in->speech.begin(), in->speech.end(), name,
-                                        [](const catalogue::SpeechRule& r, std::string_view n) { return r.name < n; });
+    const auto found =
+        std::lower_bound(in->speech.begin(), in->speech.end(), name,
+                         [](const catalogue::SpeechRule& r, std::string_view n) { return r.name < n; });
     return found != in->speech.end() && found->name == name ? &*found : nullptr;
 }
 

@@ -9,8 +9,8 @@
 
 namespace vorantis {
 
-inline constexpr std::string_view aboutMessage = translatable(
-    "This has been a program made by Dravelin! Thankyou for downloading! Please send any "
-    "comments or suggestions to dravelin@example.org!");
+inline constexpr std::string_view aboutMessage =
+    translatable("This has been a program made by Dravelin! Thankyou for downloading! Please send any "
+                 "comments or suggestions to dravelin@example.org!");
 
 } // namespace vorantis

@@ -97,10 +97,12 @@ constexpr std::array rows{
     line("Line2", 2160, 1200, 2280, 960),
     field("d", {2280, 960, 495, 285}, 2, translatable("denominator of the fraction"),
           translatable("the denominator of the fraction")),
-    captionedBy(field("Text1", {3000, 960, 495, 285}, 3, translatable("decimal"), translatable("the decimal")),
-                "Label3"),
-    captionedBy(field("Text2", {3720, 960, 495, 285}, 4, translatable("percent"), translatable("the percent")),
-                "Label4"),
+    captionedBy(
+        field("Text1", {3000, 960, 495, 285}, 3, translatable("decimal"), translatable("the decimal")),
+        "Label3"),
+    captionedBy(
+        field("Text2", {3720, 960, 495, 285}, 4, translatable("percent"), translatable("the percent")),
+        "Label4"),
     label("Label7", "%", {4320, 840, 375, 375}, 5, 13.5),
     captionedBy(field("Text5", {4680, 960, 615, 285}, 9, translatable("common factor"),
                       translatable("the common factor")),
@@ -132,10 +134,12 @@ constexpr std::array rows{
     field("Text24", {3000, 1560, 975, 285}, 63, translatable("divisor"), translatable("the divisor")),
     label("Label6", translatable("Result"), {2040, 1920, 615, 255}, 66),
     label("Label40", translatable("Remainder"), {3120, 1920, 855, 255}, 67),
-    captionedBy(field("Text3", {1920, 2160, 855, 285}, 60, translatable("quotient"), translatable("the quotient")),
-                "Label6"),
-    captionedBy(field("Text4", {3000, 2160, 975, 285}, 61, translatable("remainder"), translatable("the remainder")),
-                "Label40"),
+    captionedBy(
+        field("Text3", {1920, 2160, 855, 285}, 60, translatable("quotient"), translatable("the quotient")),
+        "Label6"),
+    captionedBy(
+        field("Text4", {3000, 2160, 975, 285}, 61, translatable("remainder"), translatable("the remainder")),
+        "Label40"),
     button("Command3", translatable("Solve"), {2520, 2400, 735, 255}, 64),
 
     // Decimal arithmetic panel
@@ -220,7 +224,8 @@ bool beginsWith(std::string_view text, std::string_view start)
 {
     const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     return text.size() >= start.size() &&
-        std::equal(start.begin(), start.end(), text.begin(), [&](char a, char b) { return lower(a) == lower(b); });
+        std::equal(start.begin(), start.end(), text.begin(),
+                   [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 } // namespace

@@ -80,7 +80,8 @@ struct PaneControl {
     std::string_view caption;
 };
 std::span<const PaneControl> workingPaneCommands(); // Copy All, Save As…, Clear
-inline constexpr PaneControl workingView{"working", translatable("Working")}; // the entries; the caption is its spoken name
+inline constexpr PaneControl workingView{
+    "working", translatable("Working")}; // the entries; the caption is its spoken name
 
 // The controls from the bottom up: labels and lines lie behind text fields and buttons.
 std::vector<const ControlRow*> stackingOrder();

@@ -63,10 +63,12 @@ std::optional<Message> noteOn(const Click& click)
             return nested(Message::symbols("{mantissa}E+308", {{"mantissa", Message::Number{mantissa}}}));
         };
         if (click.after[*field].starts_with('-'))
-            return Message(translatable("{field} is below the lowest number the calculator holds (about {lowest})"),
-                           {{"field", name}, {"lowest", about(-1.8)}});
-        return Message(translatable("{field} is beyond the largest number the calculator holds (about {largest})"),
-                       {{"field", name}, {"largest", about(1.8)}});
+            return Message(
+                translatable("{field} is below the lowest number the calculator holds (about {lowest})"),
+                {{"field", name}, {"lowest", about(-1.8)}});
+        return Message(
+            translatable("{field} is beyond the largest number the calculator holds (about {largest})"),
+            {{"field", name}, {"largest", about(1.8)}});
     }
     return std::nullopt;
 }

@@ -77,8 +77,9 @@ void reduceResult(Form& form)
         LCM(wholeIn(form, Field::Text33), denominator, fieldName(Field::Text33), fieldName(Field::Text34));
     const double d = numberIn(form, Field::Text34);
     const double n = numberIn(form, Field::Text33);
-    const Variant divisor = Variant::number(checkedDivide(
-        n * d, static_cast<double>(multiple), translatable("the least common multiple of the result's terms")));
+    const Variant divisor =
+        Variant::number(checkedDivide(n * d, static_cast<double>(multiple),
+                                      translatable("the least common multiple of the result's terms")));
 
     form.setText(Field::Text33, VariantToText(division(fieldVariant(form, Field::Text33), divisor)));
     form.setText(Field::Text34, VariantToText(division(fieldVariant(form, Field::Text34), divisor)));

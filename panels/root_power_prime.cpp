@@ -18,9 +18,10 @@ Message::Words named(Field field) { return {fieldName(field)}; }
 double squareRoot(double value)
 {
     if (value < 0)
-        throw Failure(FailureKind::InvalidOperation,
-                      Message(translatable("{field} is {number}, and only a number of 0 or more has a square root"),
-                              {{"field", named(Field::Text8)}, {"number", Message::Number{value}}}));
+        throw Failure(
+            FailureKind::InvalidOperation,
+            Message(translatable("{field} is {number}, and only a number of 0 or more has a square root"),
+                    {{"field", named(Field::Text8)}, {"number", Message::Number{value}}}));
     return std::sqrt(value);
 }
 
@@ -32,7 +33,8 @@ double power(double base, double exponent)
     if (base < 0 && std::trunc(exponent) != exponent)
         throw Failure(
             FailureKind::InvalidOperation,
-            Message(translatable("{field} is {number}, and a number below 0 has a power only for a whole exponent"),
+            Message(translatable(
+                        "{field} is {number}, and a number below 0 has a power only for a whole exponent"),
                     {{"field", named(Field::Text13)}, {"number", number}}));
     if (base == 0 && exponent < 0)
         throw Failure(FailureKind::DivisionByZero,
@@ -42,8 +44,11 @@ double power(double base, double exponent)
     if (std::isinf(result))
         throw Failure(
             FailureKind::OutOfRange,
-            Message(translatable("{field} is {number}, and {number} to the power {exponent} is too large a number"),
-                    {{"field", named(Field::Text13)}, {"number", number}, {"exponent", Message::Number{exponent}}}));
+            Message(translatable(
+                        "{field} is {number}, and {number} to the power {exponent} is too large a number"),
+                    {{"field", named(Field::Text13)},
+                     {"number", number},
+                     {"exponent", Message::Number{exponent}}}));
     return result;
 }
 
@@ -71,7 +76,8 @@ void Label17_Click(Form& form)
     if (value != std::trunc(value))
         throw Failure(
             FailureKind::InvalidOperation,
-            Message(translatable("{field}, {text}, is no whole number, and only a whole number is prime or composite"),
+            Message(translatable(
+                        "{field}, {text}, is no whole number, and only a whole number is prime or composite"),
                     {{"field", named(Field::Text9)}, {"text", Message::Typed{form.text(Field::Text9)}}}));
     const std::int32_t number = wholeIn(form, Field::Text9);
     const bool prime = IsPrime(number, fieldName(Field::Text9));

@@ -33,29 +33,38 @@ std::optional<Step> howMultipleFound(std::int64_t a, std::int64_t b, std::int64_
     const std::initializer_list<std::pair<std::string_view, Math>> values{
         {"multiple", term(multiple)}, {"smaller", term(std::min(a, b))}, {"a", term(a)}, {"b", term(b)}};
     if (multiple == std::max(a, b))
-        return denominator ? said(translatable("the common denominator is {multiple}, a multiple of {smaller}"), values)
-                           : said(translatable("the least common multiple of {a} and {b} is {multiple}, a "
-                                               "multiple of {smaller}"),
-                                  values);
-    if (const auto lists = multiple <= largestListed ? multiplesUntilCommon(a, b, longestList) : std::nullopt) {
+        return denominator
+            ? said(translatable("the common denominator is {multiple}, a multiple of {smaller}"), values)
+            : said(translatable("the least common multiple of {a} and {b} is {multiple}, a "
+                                "multiple of {smaller}"),
+                   values);
+    if (const auto lists =
+            multiple <= largestListed ? multiplesUntilCommon(a, b, longestList) : std::nullopt) {
         const std::initializer_list<std::pair<std::string_view, Math>> listed{
-            {"multiple", term(multiple)}, {"a", term(a)}, {"b", term(b)},
-            {"first", multiples(lists->first)}, {"second", multiples(lists->second)}};
-        return denominator ? said(translatable("the common denominator is {multiple}: multiples of {a}: {first}; "
-                                               "of {b}: {second}"),
-                                  listed)
-                           : said(translatable("the least common multiple of {a} and {b} is {multiple}: multiples "
-                                               "of {a}: {first}; of {b}: {second}"),
-                                  listed);
+            {"multiple", term(multiple)},
+            {"a", term(a)},
+            {"b", term(b)},
+            {"first", multiples(lists->first)},
+            {"second", multiples(lists->second)}};
+        return denominator
+            ? said(translatable("the common denominator is {multiple}: multiples of {a}: {first}; "
+                                "of {b}: {second}"),
+                   listed)
+            : said(translatable("the least common multiple of {a} and {b} is {multiple}: multiples "
+                                "of {a}: {first}; of {b}: {second}"),
+                   listed);
     }
     const std::initializer_list<std::pair<std::string_view, Math>> factors{
-        {"multiple", relation(term(multiple), "=", primeProduct(powers))}, {"a", factored(a)}, {"b", factored(b)}};
-    return denominator ? said(translatable("the common denominator is {multiple}, each prime at its highest "
-                                           "power in {a} and {b}"),
-                              factors)
-                       : said(translatable("the least common multiple is {multiple}, each prime at its highest "
-                                           "power in {a} and {b}"),
-                              factors);
+        {"multiple", relation(term(multiple), "=", primeProduct(powers))},
+        {"a", factored(a)},
+        {"b", factored(b)}};
+    return denominator
+        ? said(translatable("the common denominator is {multiple}, each prime at its highest "
+                            "power in {a} and {b}"),
+               factors)
+        : said(translatable("the least common multiple is {multiple}, each prime at its highest "
+                            "power in {a} and {b}"),
+               factors);
 }
 
 } // namespace
@@ -87,7 +96,8 @@ Step commonDenominatorStep(std::int64_t first, std::int64_t second, std::int64_t
 {
     if (auto how = howMultipleFound(std::llabs(first), std::llabs(second), common, true))
         return *how;
-    return said(translatable("the calculator's common denominator is {multiple}"), {{"multiple", term(common)}});
+    return said(translatable("the calculator's common denominator is {multiple}"),
+                {{"multiple", term(common)}});
 }
 
 Step multipleStep(std::int64_t first, std::int64_t second, std::int64_t multiple)
@@ -99,7 +109,8 @@ Step multipleStep(std::int64_t first, std::int64_t second, std::int64_t multiple
         {"a", term(first)}, {"b", term(second)}, {"multiple", term(multiple)}};
     if (first == 1 || second == 1)
         return said(translatable("the least common multiple of {a} and {b} is {multiple}"), values);
-    return said(translatable("the least common multiple the calculator finds for {a} and {b} is {multiple}"), values);
+    return said(translatable("the least common multiple the calculator finds for {a} and {b} is {multiple}"),
+                values);
 }
 
 CommonFactor commonFactor(std::int64_t numerator, std::int64_t denominator, const Math& lowest)
@@ -137,12 +148,13 @@ CommonFactor commonFactor(std::int64_t numerator, std::int64_t denominator, cons
     const std::initializer_list<std::pair<std::string_view, Math>> values{
         {"remainders", multiples(remainders)}, {"factor", term(factor)}, {"fraction", lowest}};
     return {factor, false,
-            factor == 1 ? said(translatable("by Euclid's remainders {remainders}, the greatest common factor is 1, "
-                                            "so {fraction} is in lowest terms"),
-                               values)
-                        : said(translatable("by Euclid's remainders {remainders}, the greatest common factor is "
-                                            "{factor}"),
-                               values)};
+            factor == 1
+                ? said(translatable("by Euclid's remainders {remainders}, the greatest common factor is 1, "
+                                    "so {fraction} is in lowest terms"),
+                       values)
+                : said(translatable("by Euclid's remainders {remainders}, the greatest common factor is "
+                                    "{factor}"),
+                       values)};
 }
 
 } // namespace vorantis::working

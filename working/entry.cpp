@@ -24,7 +24,8 @@ Step shown(Math math) { return {"{math}", {}, 1, {{"math", std::move(math)}}}; }
 
 std::vector<Piece> piecesOf(const Step& step)
 {
-    const std::string_view pattern = step.plural.empty() ? tr(step.pattern) : trn(step.pattern, step.plural, step.count);
+    const std::string_view pattern =
+        step.plural.empty() ? tr(step.pattern) : trn(step.pattern, step.plural, step.count);
     std::vector<Piece> pieces;
     for (std::size_t at = 0; at < pattern.size();) {
         const std::size_t open = pattern.find('{', at);
@@ -37,7 +38,8 @@ std::vector<Piece> piecesOf(const Step& step)
         const auto value = std::find_if(step.values.begin(), step.values.end(),
                                         [name](const auto& v) { return v.first == name; });
         if (close == std::string_view::npos || value == step.values.end())
-            throw std::logic_error("no value for {" + std::string(name) + "} in \"" + std::string(pattern) + "\"");
+            throw std::logic_error("no value for {" + std::string(name) + "} in \"" + std::string(pattern) +
+                                   "\"");
         pieces.push_back({{}, &value->second});
         at = close + 1;
     }

@@ -45,7 +45,6 @@ struct Entry {
     std::optional<Step> result; // the answer, on its own line
     std::optional<Step> afterword; // after the answer: its check, or how it is usually written
     std::optional<Message> failure; // where the click stopped, and why
-
 };
 
 // A step's pattern in the language in use, cut into its words and its mathematics, in order.

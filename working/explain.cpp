@@ -66,7 +66,8 @@ void sayWrites(const Click& click, Entry& entry)
             const ControlRow* row = controlRow(controlName(write.control));
             entry.steps.push_back(working::said(
                 translatable("{field} shows {value}"),
-                {{"field", working::words(row->messageName.empty() ? controlName(write.control) : row->messageName)},
+                {{"field",
+                  working::words(row->messageName.empty() ? controlName(write.control) : row->messageName)},
                  {"value", working::term(*value)}}));
         }
     if (entry.steps.empty() && !click.failed())

@@ -44,7 +44,8 @@ std::optional<Math> wholeOrMixed(const Ratio& usual)
         return term(mixed.whole);
     if (mixed.whole == 0)
         return std::nullopt;
-    const Math number = row({term(std::llabs(mixed.whole)), fraction(term(mixed.numerator), term(mixed.denominator))});
+    const Math number =
+        row({term(std::llabs(mixed.whole)), fraction(term(mixed.numerator), term(mixed.denominator))});
     return mixed.whole < 0 ? row({sign("−"), number}) : number;
 }
 
@@ -65,7 +66,8 @@ Math shownFraction(bool negative, const std::string& numerator, const std::strin
 void addAnswer(Entry& entry, Math calculation, bool negative, const std::string& numerator,
                const std::string& denominator, const std::optional<Ratio>& exact, std::optional<Math> last)
 {
-    std::vector<Math> answer{std::move(calculation), sign("="), shownFraction(negative, numerator, denominator)};
+    std::vector<Math> answer{std::move(calculation), sign("="),
+                             shownFraction(negative, numerator, denominator)};
     std::optional<Ratio> shown;
     if (isWhole(numerator) && isWhole(denominator) && denominator != "0")
         shown = Ratio{(negative ? -1 : 1) * std::int64_t{TextToLong(numerator)}, TextToLong(denominator)};
@@ -78,9 +80,9 @@ void addAnswer(Entry& entry, Math calculation, bool negative, const std::string&
     entry.result = working::shown(row(std::move(answer)));
     if (exactDiffers) {
         // The steps said why: the terms taken as whole numbers. The exact value comes after the answer.
-        entry.result = said(translatable("{answer}, exactly {exact}"),
-                            {{"answer", entry.result->values.front().second},
-                             {"exact", usualFraction(lowestTerms(*exact))}});
+        entry.result = said(
+            translatable("{answer}, exactly {exact}"),
+            {{"answer", entry.result->values.front().second}, {"exact", usualFraction(lowestTerms(*exact))}});
     } else if (shown && shown->denominator < 0 && shown->numerator != 0) {
         entry.afterword = said(translatable("{shown} is usually written {usual}"),
                                {{"shown", shownFraction(negative, numerator, denominator)},

@@ -25,6 +25,7 @@ Math shownFraction(bool negative, const std::string& numerator, const std::strin
 // is improper, and `last` where there is one (a percent), and the exact value where the shown
 // fraction is not it; after it, the usual place of a minus sign shown in the denominator.
 void addAnswer(Entry& entry, Math calculation, bool negative, const std::string& numerator,
-               const std::string& denominator, const std::optional<Ratio>& exact, std::optional<Math> last = {});
+               const std::string& denominator, const std::optional<Ratio>& exact,
+               std::optional<Math> last = {});
 
 } // namespace vorantis::working

@@ -80,7 +80,8 @@ void explainFromFraction(const Seen& seen, Entry& entry)
     const auto hundredfold = seen.written(Field::Text2);
     if (!hundredfold)
         return;
-    entry.steps.push_back(shown(relation(row({term(*decimal), sign("×"), whole(100)}), "=", term(*hundredfold))));
+    entry.steps.push_back(
+        shown(relation(row({term(*decimal), sign("×"), whole(100)}), "=", term(*hundredfold))));
     entry.result = shown(row({over(n, d), sign("="), term(*decimal), sign("="), percent(*hundredfold)}));
 }
 
@@ -101,29 +102,31 @@ void explainFromDecimal(const Seen& seen, Entry& entry)
     const auto percentage = seen.written(Field::Text2);
     if (!percentage)
         return;
-    addAnswer(entry, beforeShown(seen, {term(decimal)}, *n), false, seen.after(Field::n), seen.after(Field::d),
-              decimalRatio(decimal), percent(*percentage));
+    addAnswer(entry, beforeShown(seen, {term(decimal)}, *n), false, seen.after(Field::n),
+              seen.after(Field::d), decimalRatio(decimal), percent(*percentage));
 }
 
 void explainFromPercent(const Seen& seen, Entry& entry)
 {
     const std::string typed = seen.before(Field::Text2);
-    entry.heading = said(translatable("{percent} as a decimal and a fraction"), {{"percent", percent(typed)}});
+    entry.heading =
+        said(translatable("{percent} as a decimal and a fraction"), {{"percent", percent(typed)}});
     const auto decimal = seen.written(Field::Text1);
     const auto n = seen.written(Field::n);
     const auto hundred = seen.written(Field::d);
     if (!decimal)
         return;
-    entry.steps.push_back(shown(row({percent(typed), sign("="), row({term(typed), sign("÷"), whole(100)}), sign("="),
-                                     term(*decimal)})));
+    entry.steps.push_back(shown(row(
+        {percent(typed), sign("="), row({term(typed), sign("÷"), whole(100)}), sign("="), term(*decimal)})));
     if (!n || !hundred)
         return; // both follow the decimal, with no step between that could fail
     addFieldReduction(seen, entry, *n, *hundred, 1);
     if (seen.failed())
         return;
     const auto exact = decimalRatio(typed);
-    addAnswer(entry, beforeShown(seen, {percent(typed), sign("="), term(*decimal)}, *n), false, seen.after(Field::n),
-              seen.after(Field::d), exact ? divideRatios(*exact, {100, 1}) : std::nullopt);
+    addAnswer(entry, beforeShown(seen, {percent(typed), sign("="), term(*decimal)}, *n), false,
+              seen.after(Field::n), seen.after(Field::d),
+              exact ? divideRatios(*exact, {100, 1}) : std::nullopt);
 }
 
 void explainSimplify(const Seen& seen, Entry& entry)
@@ -145,8 +148,7 @@ void explainSimplify(const Seen& seen, Entry& entry)
     if (unchanged && (isWhole(n) && isWhole(d)))
         entry.result = said(translatable("the fraction stays {fraction}"), {{"fraction", over(n, d)}});
     else
-        addAnswer(entry, over(n, d), false, seen.after(Field::n), seen.after(Field::d),
-                  ratioOf(n, d));
+        addAnswer(entry, over(n, d), false, seen.after(Field::n), seen.after(Field::d), ratioOf(n, d));
 }
 
 void explainFractionSum(const Seen& seen, Entry& entry)
@@ -162,7 +164,8 @@ void explainFractionSum(const Seen& seen, Entry& entry)
     addCommonDenominator(seen, entry, d1, d2, textOf(*common));
 
     const auto newN1 = seen.written(Field::Text29), newN2 = seen.written(Field::Text31);
-    const std::string newD1 = seen.written(Field::Text30).value_or(""), newD2 = seen.written(Field::Text32).value_or("");
+    const std::string newD1 = seen.written(Field::Text30).value_or(""),
+                      newD2 = seen.written(Field::Text32).value_or("");
     const auto numerator = seen.written(Field::Text35);
     if (!numerator || !newN1 || !newN2) {
         // Stopped while rewriting: the fractions rewritten so far.
@@ -177,8 +180,9 @@ void explainFractionSum(const Seen& seen, Entry& entry)
     if (*newN1 != n1 || newD1 != d1 || *newN2 != n2 || newD2 != d2)
         chain.insert(chain.end(), {sign("="), row({a, sign(adding ? "+" : "−"), bracketed(b)})});
     if (!adding && seen.resultNegative()) {
-        chain.insert(chain.end(), {sign("="), negative(row({sign("("), b, sign("−"), bracketed(a), sign(")")})), sign("="),
-                                   negative(sum)});
+        chain.insert(chain.end(),
+                     {sign("="), negative(row({sign("("), b, sign("−"), bracketed(a), sign(")")})), sign("="),
+                      negative(sum)});
         entry.steps.push_back(said(translatable("{a} is less than {b}: {chain}"),
                                    {{"a", a}, {"b", b}, {"chain", row(std::move(chain))}}));
     } else {

@@ -20,7 +20,10 @@ Math fraction(Math numerator, Math denominator)
     return {Math::Kind::fraction, {}, {std::move(numerator), std::move(denominator)}};
 }
 
-Math power(Math base, Math exponent) { return {Math::Kind::power, {}, {std::move(base), std::move(exponent)}}; }
+Math power(Math base, Math exponent)
+{
+    return {Math::Kind::power, {}, {std::move(base), std::move(exponent)}};
+}
 
 Math root(Math radicand) { return {Math::Kind::root, {}, {std::move(radicand)}}; }
 
@@ -40,7 +43,8 @@ bool belowZero(const Math& term)
     case Math::Kind::fraction: // -3/12 and 1/-6 alike
         return belowZero(term.parts[0]) || belowZero(term.parts[1]);
     case Math::Kind::row: // −1/2 as a pupil writes it
-        return !term.parts.empty() && term.parts.front().kind == Math::Kind::sign && term.parts.front().text == "−";
+        return !term.parts.empty() && term.parts.front().kind == Math::Kind::sign &&
+            term.parts.front().text == "−";
     default:
         return false;
     }

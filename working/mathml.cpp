@@ -67,9 +67,11 @@ std::string mathML(const Math& math, const Language& writtenIn)
         // A minus sign of the numerator stands before the bar, where a pupil writes it.
         const Math& top = math.parts[0];
         if (top.kind == Kind::number && top.text.starts_with('-'))
-            return element("mrow", "<mo form=\"prefix\">−</mo>" +
-                                       element("mfrac", element("mrow", numberML(respelled(top.text.substr(1), writtenIn))) +
-                                                            element("mrow", ml(math.parts[1]))));
+            return element("mrow",
+                           "<mo form=\"prefix\">−</mo>" +
+                               element("mfrac",
+                                       element("mrow", numberML(respelled(top.text.substr(1), writtenIn))) +
+                                           element("mrow", ml(math.parts[1]))));
         return element("mfrac", element("mrow", ml(top)) + element("mrow", ml(math.parts[1])));
     }
     case Kind::power: {
@@ -85,9 +87,8 @@ std::string mathML(const Math& math, const Language& writtenIn)
         for (std::size_t i = 0; i < math.parts.size(); ++i) {
             const Math& part = math.parts[i];
             // A sign that opens a row is the term's own: −3/4.
-            content += i == 0 && part.kind == Kind::sign && part.text == "−"
-                ? "<mo form=\"prefix\">−</mo>"
-                : ml(part);
+            content += i == 0 && part.kind == Kind::sign && part.text == "−" ? "<mo form=\"prefix\">−</mo>"
+                                                                             : ml(part);
         }
         return element("mrow", content);
     }
@@ -123,8 +124,9 @@ std::string html(const Entry& entry)
         const std::string said = escapedHtml(spoken(step, language));
         return "<" + std::string(tag) + std::string(attributes) + " data-spoken=\"" + said + "\"" +
             (tag == "h3" ? " aria-label=\"" + said + "\"" : std::string()) + ">" +
-            (inner.empty() ? html(step, language) : "<" + std::string(inner) + ">" + html(step, language) + "</" +
-                     std::string(inner) + ">") +
+            (inner.empty()
+                 ? html(step, language)
+                 : "<" + std::string(inner) + ">" + html(step, language) + "</" + std::string(inner) + ">") +
             "</" + std::string(tag) + ">";
     };
     std::string text = line("h3", "", entry.heading);

@@ -22,7 +22,8 @@ Math withRemainder(const Math& division, const std::string& quotient, const std:
 }
 
 // Why the quotient is the whole number below: said where a sign or a decimal makes it less plain.
-bool addRoundingDown(Entry& entry, const Math& division, double dividend, double divisor, const std::string& quotient)
+bool addRoundingDown(Entry& entry, const Math& division, double dividend, double divisor,
+                     const std::string& quotient)
 {
     const double exact = checkedDivide(dividend, divisor);
     const bool plain =
@@ -31,15 +32,19 @@ bool addRoundingDown(Entry& entry, const Math& division, double dividend, double
         return false;
     const std::string exactText = textOf(exact);
     const std::initializer_list<std::pair<std::string_view, Math>> values{
-        {"division", relation(division, "=", term(exactText))}, {"exact", term(exactText)}, {"quotient", term(quotient)}};
+        {"division", relation(division, "=", term(exactText))},
+        {"exact", term(exactText)},
+        {"quotient", term(quotient)}};
     if (!isWhole(exactText))
-        entry.steps.push_back(said(translatable("{division}, rounded down to {quotient}: the quotient is rounded "
-                                                "towards minus infinity, so the remainder has the divisor's sign"),
-                                   values));
+        entry.steps.push_back(
+            said(translatable("{division}, rounded down to {quotient}: the quotient is rounded "
+                              "towards minus infinity, so the remainder has the divisor's sign"),
+                 values));
     else if (exact < valueOf(exactText))
-        entry.steps.push_back(said(translatable("in the calculator's binary arithmetic the quotient comes out a "
-                                                "little below {exact}, so it is rounded down to {quotient}"),
-                                   values));
+        entry.steps.push_back(
+            said(translatable("in the calculator's binary arithmetic the quotient comes out a "
+                              "little below {exact}, so it is rounded down to {quotient}"),
+                 values));
     else
         return false;
     return true;
@@ -50,11 +55,13 @@ bool addRoundingDown(Entry& entry, const Math& division, double dividend, double
 void addRangeNote(Entry& entry, const Math& operation, const std::string& result, bool exactIsZero)
 {
     if (isInfinityText(result) && result.starts_with('-'))
-        entry.steps.push_back(said(translatable("{operation} is below the lowest number the calculator holds"),
-                                   {{"operation", operation}}));
+        entry.steps.push_back(
+            said(translatable("{operation} is below the lowest number the calculator holds"),
+                 {{"operation", operation}}));
     else if (isInfinityText(result))
-        entry.steps.push_back(said(translatable("{operation} is beyond the largest number the calculator holds"),
-                                   {{"operation", operation}}));
+        entry.steps.push_back(
+            said(translatable("{operation} is beyond the largest number the calculator holds"),
+                 {{"operation", operation}}));
     else if (result == "0" && !exactIsZero)
         entry.steps.push_back(said(translatable("{operation} is closer to 0 than the smallest number the "
                                                 "calculator holds"),
@@ -70,9 +77,10 @@ void explainClear(const Seen& seen, Entry& entry)
     const std::initializer_list<std::pair<std::string_view, Math>> captions{
         {"root", typed(seen.after(Label::Label12))}, {"prime", typed(seen.after(Label::Label17))}};
     entry.result = seen.written(Label::Label12)
-        ? said(translatable("every field is empty; the square root and the prime test show {root} and {prime} "
-                            "again"),
-               captions)
+        ? said(
+              translatable("every field is empty; the square root and the prime test show {root} and {prime} "
+                           "again"),
+              captions)
         : said(translatable("every field is empty; the square root and the prime test still show {root} and "
                             "{prime}"),
                captions);
@@ -81,16 +89,16 @@ void explainClear(const Seen& seen, Entry& entry)
 void explainDecimal(const Seen& seen, Entry& entry)
 {
     const std::string left = seen.before(Field::Text20), right = seen.before(Field::Text21);
-    const Math operation = row({term(left), operationSign(seen.written(Label::Label36).value_or("?")),
-                                bracketed(term(right))});
+    const Math operation =
+        row({term(left), operationSign(seen.written(Label::Label36).value_or("?")), bracketed(term(right))});
     entry.heading = shown(operation);
     const auto result = seen.written(Field::Text22);
     if (!result)
         return;
     // A sum or difference of two numbers is 0 only where it is exactly 0.
     const ProcedureId id = seen.procedure();
-    const bool exactIsZero = (id != ProcedureId::decmulti && id != ProcedureId::mecdiv) || valueOf(left) == 0 ||
-        (id == ProcedureId::decmulti && valueOf(right) == 0);
+    const bool exactIsZero = (id != ProcedureId::decmulti && id != ProcedureId::mecdiv) ||
+        valueOf(left) == 0 || (id == ProcedureId::decmulti && valueOf(right) == 0);
     addRangeNote(entry, operation, *result, exactIsZero);
     entry.result = shown(relation(operation, "=", term(*result)));
 }
@@ -119,22 +127,26 @@ void explainIntegerDivision(const Seen& seen, Entry& entry)
     addRoundingDown(entry, division, d, v, quotient);
     if (shows) {
         const Math below = relation(times(term(divisor), term(quotient)), "=", term(lowerText));
-        const Math above = relation(term(upperText), "=", times(term(divisor), term(textOf(checkedAdd(q, 1)))));
+        const Math above =
+            relation(term(upperText), "=", times(term(divisor), term(textOf(checkedAdd(q, 1)))));
         const std::initializer_list<std::pair<std::string_view, Math>> between{
-            {"between", row({below, sign(v > 0 ? "≤" : "≥"), term(dividend), sign(v > 0 ? "<" : ">"), above})},
+            {"between",
+             row({below, sign(v > 0 ? "≤" : "≥"), term(dividend), sign(v > 0 ? "<" : ">"), above})},
             {"quotient", term(quotient)}};
         entry.steps.push_back(said(translatable("{between}, so the quotient is {quotient}"), between));
         entry.steps.push_back(said(translatable("the remainder is {remainder}"),
-                                   {{"remainder", relation(row({term(dividend), sign("−"), bracketed(term(lowerText))}),
-                                                           "=", term(*remainder))}}));
+                                   {{"remainder",
+                                     relation(row({term(dividend), sign("−"), bracketed(term(lowerText))}),
+                                              "=", term(*remainder))}}));
     }
     entry.result = shown(withRemainder(division, quotient, *remainder));
     const std::string check = textOf(checkedAdd(checkedMultiply(v, q), valueOf(*remainder)));
     const Math sum = row({times(term(divisor), term(quotient)), sign("+"), bracketed(term(*remainder))});
     entry.afterword = check == textOf(d)
         ? said(translatable("check: {sum}"), {{"sum", relation(sum, "=", term(dividend))}})
-        : said(translatable("check: {sum}, not exactly {dividend}: the quotient and the remainder show at most 15 "
-                            "significant digits"),
+        : said(translatable(
+                   "check: {sum}, not exactly {dividend}: the quotient and the remainder show at most 15 "
+                   "significant digits"),
                {{"sum", relation(sum, "=", term(check))}, {"dividend", term(dividend)}});
 }
 
@@ -147,9 +159,10 @@ void explainSquareRoot(const Seen& seen, Entry& entry)
         return;
     entry.result = shown(relation(rooted, "=", term(*result)));
     const double value = valueOf(*result);
-    entry.afterword = said(translatable("check: {square}"),
-                           {{"square", relation(times(term(*result), term(*result)), "=",
-                                                term(textOf(checkedMultiply(value, value))))}});
+    entry.afterword = said(
+        translatable("check: {square}"),
+        {{"square",
+          relation(times(term(*result), term(*result)), "=", term(textOf(checkedMultiply(value, value))))}});
 }
 
 void explainPower(const Seen& seen, Entry& entry)
@@ -176,14 +189,16 @@ void explainPrimeTest(const Seen& seen, Entry& entry)
     const std::int32_t n = TextToLong(typed);
     const Math number = term(n);
     if (textOf(n) != typed)
-        entry.steps.push_back(said(translatable("{typed} is the whole number {n}"), {{"typed", term(typed)}, {"n", number}}));
+        entry.steps.push_back(
+            said(translatable("{typed} is the whole number {n}"), {{"typed", term(typed)}, {"n", number}}));
     if (n < 2) {
-        entry.steps.push_back(n == 0 ? said(translatable("a prime has exactly two divisors, 1 and itself; every "
-                                                         "whole number from 1 up divides 0"),
-                                            {})
-                                     : said(translatable("a prime has exactly two divisors, 1 and itself; 1 has only "
-                                                         "one divisor, 1"),
-                                            {}));
+        entry.steps.push_back(
+            n == 0 ? said(translatable("a prime has exactly two divisors, 1 and itself; every "
+                                       "whole number from 1 up divides 0"),
+                          {})
+                   : said(translatable("a prime has exactly two divisors, 1 and itself; 1 has only "
+                                       "one divisor, 1"),
+                          {}));
         entry.result = said(translatable("{n} is neither prime nor composite"), {{"n", number}});
         return;
     }
@@ -201,25 +216,26 @@ void explainPrimeTest(const Seen& seen, Entry& entry)
         {"primes", list(std::move(primes))},
         {"last", term(passed == 0 ? 0 : trial.tried[passed - 1])}};
     if (passed > 0 && passed <= 8)
-        entry.steps.push_back(
-            counted("{n} is not divisible by {primes}", "{n} is not divisible by any of {primes}", passed, values));
+        entry.steps.push_back(counted("{n} is not divisible by {primes}",
+                                      "{n} is not divisible by any of {primes}", passed, values));
     else if (passed > 8)
         entry.steps.push_back(counted("{n} is not divisible by the {count} prime from 2 to {last}",
-                                      "{n} is not divisible by any of the {count} primes from 2 to {last}", passed,
-                                      values));
+                                      "{n} is not divisible by any of the {count} primes from 2 to {last}",
+                                      passed, values));
     if (prime) {
         if (trial.tried.empty())
             entry.steps.push_back(said(translatable("its only divisors are 1 and {n}"), {{"n", number}}));
         else
-            entry.steps.push_back(said(translatable("{square}, so no larger prime need be tried"),
-                                       {{"square", row({times(term(trial.next), term(trial.next)), sign("="),
-                                                        term(textOf(checkedMultiply(trial.next, trial.next))), sign(">"),
-                                                        number})}}));
+            entry.steps.push_back(
+                said(translatable("{square}, so no larger prime need be tried"),
+                     {{"square",
+                       row({times(term(trial.next), term(trial.next)), sign("="),
+                            term(textOf(checkedMultiply(trial.next, trial.next))), sign(">"), number})}}));
         entry.result = said(translatable("{n} is prime"), {{"n", number}});
         return;
     }
-    entry.steps.push_back(shown(relation(number, "=", times(term(trial.tried.back()),
-                                                            term(textOf(checkedDivide(n, trial.tried.back())))))));
+    entry.steps.push_back(shown(relation(
+        number, "=", times(term(trial.tried.back()), term(textOf(checkedDivide(n, trial.tried.back())))))));
     entry.result = said(translatable("{n} is composite"), {{"n", number}});
 }
 

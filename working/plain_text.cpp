@@ -15,7 +15,8 @@ using Kind = Math::Kind;
 // An exponent of digits, with a sign, is raised as a pupil writes it: 2¹⁰, 2⁻¹.
 std::string superscript(std::string_view exponent)
 {
-    static constexpr std::array<std::string_view, 10> digits{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    static constexpr std::array<std::string_view, 10> digits{"⁰", "¹", "²", "³", "⁴",
+                                                             "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string raised;
     for (const char c : exponent) {
         if (c == '-')
@@ -62,8 +63,8 @@ std::string plainText(const Math& math, const Language& writtenIn)
             (denominator.kind == Kind::row ? inBrackets(text(denominator)) : text(denominator));
     }
     case Kind::power: {
-        const std::string base = bracketedAsBase(math.parts[0]) ? inBrackets(text(math.parts[0]))
-            : text(math.parts[0]);
+        const std::string base =
+            bracketedAsBase(math.parts[0]) ? inBrackets(text(math.parts[0])) : text(math.parts[0]);
         const std::string exponent = text(math.parts[1]);
         const std::string raised = math.parts[1].kind == Kind::number ? superscript(exponent) : std::string();
         return base + (raised.empty() ? "^" + exponent : raised);

@@ -24,8 +24,9 @@ struct Reduction {
 
 Step zeroStep(const std::string& numerator, const std::string& denominator)
 {
-    return said(translatable("{fraction} is 0, written {zero}"),
-                {{"fraction", fraction(term(numerator), term(denominator))}, {"zero", fraction(whole(0), whole(1))}});
+    return said(
+        translatable("{fraction} is 0, written {zero}"),
+        {{"fraction", fraction(term(numerator), term(denominator))}, {"zero", fraction(whole(0), whole(1))}});
 }
 
 // (n × d)/multiple = factor: the calculator's common factor, worked out.
@@ -41,12 +42,14 @@ void addDivision(Entry& entry, const Reduction& r, bool bySign)
     if (!r.newN || !r.newD)
         return;
     const Math factor = bracketed(term(*r.factor));
-    const Math divided = row({fraction(term(r.n), term(r.d)), sign("="),
-                              fraction(row({term(r.n), sign("÷"), factor}), row({term(r.d), sign("÷"), factor})),
-                              sign("="), fraction(term(*r.newN), term(*r.newD))});
-    entry.steps.push_back(bySign ? said(translatable("the calculator divides both terms by {factor}: {division}"),
-                                        {{"factor", term(*r.factor)}, {"division", divided}})
-                                 : shown(divided));
+    const Math divided =
+        row({fraction(term(r.n), term(r.d)), sign("="),
+             fraction(row({term(r.n), sign("÷"), factor}), row({term(r.d), sign("÷"), factor})), sign("="),
+             fraction(term(*r.newN), term(*r.newD))});
+    entry.steps.push_back(
+        bySign ? said(translatable("the calculator divides both terms by {factor}: {division}"),
+                      {{"factor", term(*r.factor)}, {"division", divided}})
+               : shown(divided));
 }
 
 // Whole terms: the pupil's greatest common factor, then the calculator's figure where Text5 shows
@@ -65,11 +68,15 @@ void addWholeReduction(Entry& entry, const Reduction& r)
             ? relation(term(r.multiple), "=", primeProduct(primeFactors(r.multiple)))
             : term(r.multiple);
         entry.steps.push_back(
-            asPupils ? said(translatable("the calculator finds it as {worked}, with {multiple} their least common multiple"),
-                            {{"worked", factorWorked(r)}, {"multiple", multiple}})
-                     : said(translatable("the calculator's common factor is {worked}, with {multiple} the least common "
-                                         "multiple it finds"),
-                            {{"worked", factorWorked(r)}, {"multiple", multiple}}));
+            asPupils
+                ? said(
+                      translatable(
+                          "the calculator finds it as {worked}, with {multiple} their least common multiple"),
+                      {{"worked", factorWorked(r)}, {"multiple", multiple}})
+                : said(translatable(
+                           "the calculator's common factor is {worked}, with {multiple} the least common "
+                           "multiple it finds"),
+                       {{"worked", factorWorked(r)}, {"multiple", multiple}}));
     }
     if (*r.factor != "1")
         addDivision(entry, r, !asPupils && !r.factorShown);
@@ -87,10 +94,9 @@ void addCalculatorsReduction(Entry& entry, const Reduction& r)
                                    {{"taken", list(std::move(taken))}, {"multiple", term(r.multiple)}}));
         return;
     }
-    entry.steps.push_back(said(translatable("taking {taken}: least common multiple {multiple}, common factor {worked}"),
-                               {{"taken", list(std::move(taken))},
-                                {"multiple", term(r.multiple)},
-                                {"worked", factorWorked(r)}}));
+    entry.steps.push_back(said(
+        translatable("taking {taken}: least common multiple {multiple}, common factor {worked}"),
+        {{"taken", list(std::move(taken))}, {"multiple", term(r.multiple)}, {"worked", factorWorked(r)}}));
     if (*r.factor != "1")
         addDivision(entry, r, false);
 }
@@ -129,8 +135,9 @@ void addFieldReduction(const Seen& seen, Entry& entry, const std::string& n, con
         if (seen.written(Field::n, nth))
             entry.steps.push_back(zeroStep(n, d));
     } else if (const auto multiple = multipleOf(d, n)) {
-        addReduction(entry, {n, d, *multiple, seen.written(Field::Text5), true, seen.written(Field::n, nth),
-                             seen.written(Field::d, nth)});
+        addReduction(entry,
+                     {n, d, *multiple, seen.written(Field::Text5), true, seen.written(Field::n, nth),
+                      seen.written(Field::d, nth)});
     }
 }
 

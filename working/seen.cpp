@@ -38,10 +38,7 @@ std::optional<std::string> Seen::written(Field field, int nth) const
     return text ? std::optional(trimmed(*text)) : std::nullopt;
 }
 
-std::optional<std::string> Seen::written(Label label, int nth) const
-{
-    return writeOf(m_click, label, nth);
-}
+std::optional<std::string> Seen::written(Label label, int nth) const { return writeOf(m_click, label, nth); }
 
 std::optional<Visibility> Seen::visibilityWritten(Label label) const
 {

@@ -16,14 +16,16 @@ namespace {
 
 using Kind = Math::Kind;
 
-std::string fillRule(std::string_view name, std::initializer_list<std::pair<std::string_view, std::string_view>> values)
+std::string fillRule(std::string_view name,
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> values)
 {
     return fill(speechRule(name), values);
 }
 
 bool isDigits(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // A whole number from 0 to 20 by its word, where a voice could read a digit wrongly beside a
@@ -62,9 +64,11 @@ std::string saidNumber(const std::string& written)
         exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 1)); // 1E-05: five
         if (below)
             exponent.insert(0, "-");
-        const std::string normal = exponent.starts_with('-') ? fillRule("negative", {{"term", saidNumber(exponent.substr(1))}})
-                                                             : saidNumber(exponent);
-        return fillRule("times ten to the", {{"number", saidNumber(std::string(text.substr(0, e)))}, {"exponent", normal}});
+        const std::string normal = exponent.starts_with('-')
+            ? fillRule("negative", {{"term", saidNumber(exponent.substr(1))}})
+            : saidNumber(exponent);
+        return fillRule("times ten to the",
+                        {{"number", saidNumber(std::string(text.substr(0, e)))}, {"exponent", normal}});
     }
     const auto mark = text.find_first_of(".,");
     if (mark == std::string_view::npos)
@@ -93,8 +97,10 @@ std::string fraction(const Math& top, const Math& bottom, const Language& writte
 {
     const std::string n = respelled(top.text, writtenIn), d = respelled(bottom.text, writtenIn);
     if (top.kind == Kind::number && bottom.kind == Kind::number && top.text.starts_with('-') && isDigits(d))
-        return fillRule("negative", {{"term", fraction(working::number(top.text.substr(1)), bottom, writtenIn)}});
-    const std::string_view names = isDigits(n) && isDigits(d) ? speechRule("fraction " + d) : std::string_view();
+        return fillRule("negative",
+                        {{"term", fraction(working::number(top.text.substr(1)), bottom, writtenIn)}});
+    const std::string_view names =
+        isDigits(n) && isDigits(d) ? speechRule("fraction " + d) : std::string_view();
     // A term of several is said between the words for brackets, or (12 ÷ 6)/(18 ÷ 6) would be
     // heard as one division after another.
     const auto term = [&writtenIn](const Math& part) {
@@ -103,7 +109,8 @@ std::string fraction(const Math& top, const Math& bottom, const Language& writte
     if (names.empty())
         return fillRule("fraction over", {{"numerator", term(top)}, {"denominator", term(bottom)}});
     const auto bar = names.find('|');
-    std::string_view one = names.substr(0, bar), many = bar == std::string_view::npos ? one : names.substr(bar + 1);
+    std::string_view one = names.substr(0, bar),
+                     many = bar == std::string_view::npos ? one : names.substr(bar + 1);
     const auto trim = [](std::string_view s) {
         while (!s.empty() && s.front() == ' ')
             s.remove_prefix(1);
@@ -139,8 +146,9 @@ std::string row(const Math& math, const Language& writtenIn)
     const auto& parts = math.parts;
     if (parts.size() == 2 && parts[0].kind == Kind::number && parts[1].kind == Kind::fraction) {
         const std::string whole = respelled(parts[0].text, writtenIn);
-        return fillRule("mixed", {{"whole", isDigits(whole) ? numeral(whole, false) : spoken(parts[0], writtenIn)},
-                                  {"fraction", spoken(parts[1], writtenIn)}});
+        return fillRule("mixed",
+                        {{"whole", isDigits(whole) ? numeral(whole, false) : spoken(parts[0], writtenIn)},
+                         {"fraction", spoken(parts[1], writtenIn)}});
     }
     // A minus sign that opens a row is the sign of all that follows it: −(3/6 − 2/6), −1 3/4.
     if (parts.size() >= 2 && parts[0].kind == Kind::sign && parts[0].text == "−") {
@@ -157,7 +165,8 @@ std::string row(const Math& math, const Language& writtenIn)
                 if (parts[close].kind == Kind::sign)
                     depth += parts[close].text == "(" ? 1 : parts[close].text == ")" ? -1 : 0;
             const std::vector<Math> inner(parts.begin() + long(i) + 1, parts.begin() + long(close) - 1);
-            word = inner.size() == 1 ? spoken(inner.front(), writtenIn) : grouped(spoken(working::row(inner), writtenIn));
+            word = inner.size() == 1 ? spoken(inner.front(), writtenIn)
+                                     : grouped(spoken(working::row(inner), writtenIn));
             i = close - 1;
         } else {
             word = spoken(parts[i], writtenIn);

@@ -7,10 +7,10 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "panels/dispatch.h"
-#include "working/explain.h"
-#include "working/plain_text.h"
 #include "tests/support/memory_form.h"
 #include "tests/support/tables.h"
+#include "working/explain.h"
+#include "working/plain_text.h"
 
 #include <csignal>
 #include <cstdio>

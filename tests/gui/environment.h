@@ -23,7 +23,8 @@ public:
     explicit SavedVariables(std::span<const char* const> names)
     {
         for (const char* name : names)
-            m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+            m_saved.emplace_back(
+                name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
     }
     ~SavedVariables()
     {

@@ -5,9 +5,9 @@
 #include "app/language_choice.h"
 #include "app/qt_text.h"
 #include "app/working_view.h"
+#include "layout/texts.h"
 #include "tests/gui/environment.h"
 #include "tests/gui/window_fixture.h"
-#include "layout/texts.h"
 #include "tests/support/tables.h"
 
 #include <QTextBlock>
@@ -58,8 +58,8 @@ TEST_F(Window, EveryClickOfTheLanguagesTableShowsWhatItsRowSays)
                 choose("view", "working");
             auto* view = control<WorkingView>("working");
             const std::vector<QTextBlock> blocks = view->newestEntry();
-            const QString entry =
-                view->plainText(blocks.front().position(), blocks.back().position() + blocks.back().length() - 1);
+            const QString entry = view->plainText(blocks.front().position(),
+                                                  blocks.back().position() + blocks.back().length() - 1);
             EXPECT_EQ(entry.toStdString(), testing::unescaped(row.columns[5]));
         }
     }
@@ -80,7 +80,8 @@ TEST_F(Window, AChangeOfLanguageRespellsTheNumbersAndSaysTheStatusLineAgain)
     EXPECT_EQ(text("Text8"), "2,25");
     EXPECT_EQ(caption("Label12"), "1,5");
     EXPECT_EQ(text("Text23"), "7,5");
-    EXPECT_TRUE(window.failureMessage().contains("der Divisor ist 0")) << window.failureMessage().toStdString();
+    EXPECT_TRUE(window.failureMessage().contains("der Divisor ist 0"))
+        << window.failureMessage().toStdString();
     EXPECT_EQ(control("Text3")->accessibleDescription().toStdString(), trIn(*languageCoded("de"), staleNote));
     speak("en");
     EXPECT_EQ(window.failureMessage(), english);
@@ -107,9 +108,9 @@ TEST(SystemLanguage, IsTheFirstOfTheLocalesVariablesThatIsSet)
         {{unset, unset, "de_DE.UTF-8", unset}, "de"},
         {{"fr_FR.UTF-8", "de_DE.UTF-8", "nl_NL.UTF-8", unset}, "fr"},
         {{unset, "es_ES.UTF-8", "de_DE.UTF-8", unset}, "es"},
-        {{"", unset, "nl_BE.UTF-8", unset}, "nl"},      // set but empty: as if unset
+        {{"", unset, "nl_BE.UTF-8", unset}, "nl"}, // set but empty: as if unset
         {{unset, unset, "de_DE.UTF-8", "fr:de"}, "fr"}, // the list of preferences first
-        {{unset, unset, "C.UTF-8", "fr"}, "en"},        // a C locale speaks English whatever the list
+        {{unset, unset, "C.UTF-8", "fr"}, "en"}, // a C locale speaks English whatever the list
         {{"POSIX", unset, "de_DE.UTF-8", unset}, "en"},
         {{unset, unset, unset, "es"}, "es"},
         {{unset, unset, "ja_JP.UTF-8", unset}, "en"},

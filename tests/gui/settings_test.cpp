@@ -56,8 +56,8 @@ TEST_F(Window, ASettingsFileThatCannotBeWrittenIsSaidOnce)
     qputenv("XDG_CONFIG_HOME", notAFolder.fileName().toUtf8());
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(),
-              "The view settings cannot be saved: " + notAFolder.fileName() + "/vorantis/vorantis.conf: " +
-                  toQString(tr("that folder is not there")));
+              "The view settings cannot be saved: " + notAFolder.fileName() +
+                  "/vorantis/vorantis.conf: " + toQString(tr("that folder is not there")));
     click("clear21"); // clears the status line
     choose("view", "zoomIn");
     EXPECT_EQ(window.failureMessage(), "");

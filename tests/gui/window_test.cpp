@@ -10,9 +10,9 @@
 #include "tests/gui/window_fixture.h"
 
 #include <QClipboard>
-#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace vorantis {
 namespace {
@@ -162,7 +162,8 @@ TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
         if (row.kind != ControlKind::Label || !procedureFor(row.name))
             return QRect();
         const QString shown = qobject_cast<QLabel*>(widget)->text();
-        return QRect(widget->pos(), QSize(widget->fontMetrics().horizontalAdvance(shown), widget->fontMetrics().height()));
+        return QRect(widget->pos(),
+                     QSize(widget->fontMetrics().horizontalAdvance(shown), widget->fontMetrics().height()));
     };
     const auto unseen = unseenControls();
     const auto seen = [&](const ControlRow& row) {
@@ -189,14 +190,18 @@ TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
                         ? metrics.boundingRect(widget->rect(), Qt::TextWordWrap, word)
                         : QRect(0, 0, metrics.horizontalAdvance(word) + 4, metrics.height());
                     // A button lower than a line of text (the operators) is judged by eye.
-                    const bool low = qobject_cast<QPushButton*>(widget) && widget->height() < metrics.height();
-                    // A face larger than a line's room in the table (the title's 24 pt) is judged by its width.
+                    const bool low =
+                        qobject_cast<QPushButton*>(widget) && widget->height() < metrics.height();
+                    // A face larger than a line's room in the table (the title's 24 pt) is judged by its
+                    // width.
                     const bool large = row.fontPoints > 13.5;
                     // A pixel's width over is the edge of a glyph, never a letter cut.
-                    EXPECT_TRUE(low || (needed.width() <= widget->width() + 1 &&
-                                        (large || needed.height() <= widget->height())))
-                        << row.name << " \"" << word.toStdString() << "\" at " << zoom << ": " << needed.width()
-                        << " × " << needed.height() << " in " << widget->width() << " × " << widget->height();
+                    EXPECT_TRUE(low ||
+                                (needed.width() <= widget->width() + 1 &&
+                                 (large || needed.height() <= widget->height())))
+                        << row.name << " \"" << word.toStdString() << "\" at " << zoom << ": "
+                        << needed.width() << " × " << needed.height() << " in " << widget->width() << " × "
+                        << widget->height();
                     if (row.kind != ControlKind::Label)
                         continue;
                     // Rectangles of the table that touch share a pixel, scaled by the zoom; the
@@ -206,8 +211,8 @@ TEST_F(Window, EveryCaptionFitsItsPlaceInEveryLanguageAtEveryZoom)
                         needed.translated(widget->pos()).adjusted(touching, touching, -touching, -touching);
                     for (const ControlRow& other : controlTable())
                         EXPECT_FALSE(&other != &row && seen(other) && drawn.intersects(drawnArea(other)))
-                            << row.name << " \"" << word.toStdString() << "\" runs into " << other.name << " at "
-                            << zoom;
+                            << row.name << " \"" << word.toStdString() << "\" runs into " << other.name
+                            << " at " << zoom;
                 }
             }
         }

@@ -3,8 +3,8 @@
 // and the choice of a language from what a system or a browser prefers.
 
 #include "core/convert.h"
-#include "panels/procedures.h"
 #include "language/catalogue.h"
+#include "panels/procedures.h"
 #include "tests/support/tables.h"
 #include "working/explain.h"
 #include "working/plain_text.h"
@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <stdexcept>
 #include <set>
+#include <stdexcept>
 
 namespace vorantis::testing {
 namespace {
@@ -42,7 +42,8 @@ TEST(Languages, EveryClickOfTheTableWritesAndSaysWhatItsRowSays)
         if (!row.columns[5].empty() && row.columns[2] != keptFields) {
             MemoryForm again;
             typeInto(again, row.columns[2]);
-            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[1]), again))), unescaped(row.columns[5]));
+            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[1]), again))),
+                      unescaped(row.columns[5]));
         }
     }
 }
@@ -77,7 +78,15 @@ TEST(Languages, RefuseAPlaceholderWithoutAValueAndAFileOfNoLanguage)
 {
     EXPECT_THROW(fill("{field} is empty", {{"number", "1"}}), std::logic_error);
     EXPECT_EQ(fill("{a} and {b}", {{"b", "2"}, {"a", "1"}}), "1 and 2");
-    for (const char* text : {"", "de\x1f" "0\x1e", "xx\x1f" "0\x1e", "nl\x1f" "0\x1eq\x1f" "bad\x1e", "fr"})
+    for (const char* text : {"",
+                             "de\x1f"
+                             "0\x1e",
+                             "xx\x1f"
+                             "0\x1e",
+                             "nl\x1f"
+                             "0\x1eq\x1f"
+                             "bad\x1e",
+                             "fr"})
         EXPECT_FALSE(loadLanguage(text)) << text; // German's words are here already; xx is no language
 }
 
@@ -85,11 +94,11 @@ TEST(Languages, RefuseAPlaceholderWithoutAValueAndAFileOfNoLanguage)
 // an infinite value, so that it reads back to the same value; any other text stays as it is.
 TEST(Languages, RespellANumberWrittenInAnotherSoThatItReadsTheSame)
 {
-    const char* const rows[][4]{{"de", "en", "0,125", "0.125"},   {"de", "en", "-Unendlich", "-Infinity"},
-                                {"en", "de", "1.000", "1,000"},   {"en", "fr", "Infinity", "Infini"},
+    const char* const rows[][4]{{"de", "en", "0,125", "0.125"},     {"de", "en", "-Unendlich", "-Infinity"},
+                                {"en", "de", "1.000", "1,000"},     {"en", "fr", "Infinity", "Infini"},
                                 {"fr", "nl", " 2,5E3 ", " 2,5E3 "}, {"nl", "en", "2.5", "2.5"},
-                                {"de", "en", "1.000", "1.000"},   {"en", "de", "0,5", "0,5"},
-                                {"de", "es", "x,5", "x,5"},       {"en", "de", "", ""}};
+                                {"de", "en", "1.000", "1.000"},     {"en", "de", "0,5", "0,5"},
+                                {"de", "es", "x,5", "x,5"},         {"en", "de", "", ""}};
     for (const auto& [from, to, text, expected] : rows) {
         const SpeakingIn speaking(to);
         EXPECT_EQ(respelled(text, *languageCoded(from)), expected) << from << " " << text << " in " << to;
@@ -100,10 +109,14 @@ TEST(Languages, RespellANumberWrittenInAnotherSoThatItReadsTheSame)
 TEST(StatusLine, SaysTheFailureOrTheNoteAfterThePanelInTheLanguageInUse)
 {
     const char* const rows[][4]{
-        {"mecdiv", "Text20=1 Text21=0", "en", "Add, Subtract, Multiply, and Divide: the right operand is 0, and no number can be divided by 0"},
-        {"decmulti", "Text20=1e308 Text21=10", "en", "Add, Subtract, Multiply, and Divide: the result is beyond the largest number the calculator holds (about 1.8E+308)"},
+        {"mecdiv", "Text20=1 Text21=0", "en",
+         "Add, Subtract, Multiply, and Divide: the right operand is 0, and no number can be divided by 0"},
+        {"decmulti", "Text20=1e308 Text21=10", "en",
+         "Add, Subtract, Multiply, and Divide: the result is beyond the largest number the calculator holds "
+         "(about 1.8E+308)"},
         {"decmulti", "Text20=1e308 Text21=10", "de",
-         "Plus, minus, mal und geteilt: das Ergebnis ist größer als die größte Zahl, die der Rechner kennt (etwa 1,8E+308)"},
+         "Plus, minus, mal und geteilt: das Ergebnis ist größer als die größte Zahl, die der Rechner kennt "
+         "(etwa 1,8E+308)"},
         {"decadd", "Text20=2 Text21=3", "en", ""}};
     for (const auto& [control, typed, code, said] : rows) {
         MemoryForm form;
@@ -116,9 +129,11 @@ TEST(StatusLine, SaysTheFailureOrTheNoteAfterThePanelInTheLanguageInUse)
 
 TEST(Languages, AreChosenFromWhatTheSystemOrTheBrowserPrefers)
 {
-    const char* const rows[][2]{{"de_DE.UTF-8", "de"}, {"fr-CA,fr;q=0.9,en;q=0.8", "fr"}, {"pt_BR:es:de", "es"},
-                                {"nl-BE", "nl"},       {"C", "en"},                       {"", "en"},
-                                {"ja,zh", "en"},       {"EN-gb", "en"},                   {"de-AT,fr", "de"}};
+    const char* const rows[][2]{{"de_DE.UTF-8", "de"}, {"fr-CA,fr;q=0.9,en;q=0.8", "fr"},
+                                {"pt_BR:es:de", "es"}, {"nl-BE", "nl"},
+                                {"C", "en"},           {"", "en"},
+                                {"ja,zh", "en"},       {"EN-gb", "en"},
+                                {"de-AT,fr", "de"}};
     for (const auto& [preferences, code] : rows)
         EXPECT_EQ(languageFor(preferences).code, code) << preferences;
 }

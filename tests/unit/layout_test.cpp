@@ -71,13 +71,16 @@ TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
 // themselves they come in their Tab order.
 TEST(StackingOrder, PutsLabelsAndLinesBehindFieldsAndButtonsInTabOrder)
 {
-    const auto behind = [](const ControlRow* row) { return row->kind == ControlKind::Label || row->kind == ControlKind::Line; };
+    const auto behind = [](const ControlRow* row) {
+        return row->kind == ControlKind::Label || row->kind == ControlKind::Line;
+    };
     const std::vector<const ControlRow*> order = stackingOrder();
     ASSERT_EQ(order.size(), controlTable().size());
     const auto firstAbove = std::find_if_not(order.begin(), order.end(), behind);
     EXPECT_TRUE(std::all_of(firstAbove, order.end(), [&](const ControlRow* row) { return !behind(row); }));
-    EXPECT_TRUE(std::is_sorted(firstAbove, order.end(),
-                               [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; }));
+    EXPECT_TRUE(std::is_sorted(firstAbove, order.end(), [](const ControlRow* a, const ControlRow* b) {
+        return a->tabIndex < b->tabIndex;
+    }));
 }
 
 // Only the scratch field and the minus sign of a fraction result start hidden.
@@ -104,7 +107,11 @@ TEST(Menus, GiveEveryEntryALetterOfItsOwnInEveryLanguage)
             ++length;
         std::string letter(caption.substr(mark + 1, length));
         if (letter == "Ü" || letter == "Ö" || letter == "Ä" || letter == "À" || letter == "É")
-            letter = letter == "Ü" ? "ü" : letter == "Ö" ? "ö" : letter == "Ä" ? "ä" : letter == "À" ? "à" : "é";
+            letter = letter == "Ü" ? "ü"
+                : letter == "Ö"    ? "ö"
+                : letter == "Ä"    ? "ä"
+                : letter == "À"    ? "à"
+                                   : "é";
         else if (length == 1)
             letter[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
         return letter;

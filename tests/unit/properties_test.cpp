@@ -164,7 +164,8 @@ void numberTextsAgreeWithPrintf(char mark = '.')
         std::snprintf(exact, sizeof exact, "%.17G", value);
         std::snprintf(shown, sizeof shown, "%.15G", value);
         for (char* text : {exact, shown})
-            std::replace_if(text, text + std::strlen(text), [](char c) { return c == ',' || c == '.'; }, mark);
+            std::replace_if(
+                text, text + std::strlen(text), [](char c) { return c == ',' || c == '.'; }, mark);
         if (!std::isfinite(value))
             continue;
         ASSERT_EQ(DoubleToText(value), value == 0 ? "0" : shown) << exact;

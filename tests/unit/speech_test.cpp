@@ -83,7 +83,8 @@ TEST(Speech, SaysEveryRowOfEachLanguagesGoldenTableAsItsPeopleSayIt)
     for (const Language& language : languages()) {
         SCOPED_TRACE(std::string(language.code));
         const SpeakingIn speaking(language.code);
-        std::ifstream table(std::string(VORANTIS_TESTS_DIR) + "/../po/" + std::string(language.code) + ".golden");
+        std::ifstream table(std::string(VORANTIS_TESTS_DIR) + "/../po/" + std::string(language.code) +
+                            ".golden");
         int rows = 0, number = 0;
         for (std::string line; std::getline(table, line);) {
             ++number;
@@ -92,7 +93,8 @@ TEST(Speech, SaysEveryRowOfEachLanguagesGoldenTableAsItsPeopleSayIt)
             const auto bar = line.find(" | ");
             ASSERT_NE(bar, std::string::npos) << "line " << number;
             const std::string what = line.substr(0, bar), said = line.substr(bar + 3);
-            EXPECT_EQ(what.starts_with("click ") ? clicked(what) : working::spoken(written(what), language), said)
+            EXPECT_EQ(what.starts_with("click ") ? clicked(what) : working::spoken(written(what), language),
+                      said)
                 << language.code << ".golden line " << number;
             ++rows;
         }

@@ -4,8 +4,8 @@
 #include "core/convert.h"
 #include "tests/support/tables.h"
 #include "working/explain.h"
-#include "working/plain_text.h"
 #include "working/log.h"
+#include "working/plain_text.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,8 @@ TEST_P(WorkedExamples, SayEachStepAsWorkedByHand)
         if (inPanel(row.columns[0], GetParam())) {
             MemoryForm form;
             typeInto(form, row.columns[1]);
-            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[0]), form))), unescaped(row.columns[2]))
+            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[0]), form))),
+                      unescaped(row.columns[2]))
                 << "working.table line " << row.line;
             ++rows;
         }
@@ -89,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(EveryPanel, WorkedExamples, ::testing::ValuesIn(panelsO
 // that stops ends with its message.
 using working::Math;
 Math field(const MemoryForm& form, Field f) { return working::number(form.text(f)); }
-Math over(const MemoryForm& form, Field n, Field d) { return working::fraction(field(form, n), field(form, d)); }
+Math over(const MemoryForm& form, Field n, Field d)
+{
+    return working::fraction(field(form, n), field(form, d));
+}
 Math fractionResult(const MemoryForm& form)
 {
     const Math shown = over(form, Field::Text33, Field::Text34);
@@ -116,7 +120,9 @@ const std::vector<std::tuple<std::string, std::string, Shown>> answers{
 
 bool holds(const Math& math, const Math& piece)
 {
-    return math == piece || std::any_of(math.parts.begin(), math.parts.end(), [&](const Math& part) { return holds(part, piece); });
+    return math == piece || std::any_of(math.parts.begin(), math.parts.end(), [&](const Math& part) {
+               return holds(part, piece);
+           });
 }
 
 class Working : public ::testing::TestWithParam<std::string> { };
@@ -131,14 +137,16 @@ TEST_P(Working, AnswersWithWhatTheWindowShows)
             const Click click = clicked(control, typed, form);
             const working::Entry entry = explain(click);
             if (click.failed()) {
-                ASSERT_TRUE(working::plainText(entry).ends_with("\n" + click.failure->said())) << working::plainText(entry);
+                ASSERT_TRUE(working::plainText(entry).ends_with("\n" + click.failure->said()))
+                    << working::plainText(entry);
                 continue;
             }
             ASSERT_TRUE(entry.result) << working::plainText(entry);
             for (const Math& piece : shown(form))
                 ASSERT_TRUE(std::any_of(entry.result->values.begin(), entry.result->values.end(),
                                         [&](const auto& value) { return holds(value.second, piece); }))
-                    << working::plainText(entry) << "\nlacks " << working::plainText(piece, languages().front());
+                    << working::plainText(entry) << "\nlacks "
+                    << working::plainText(piece, languages().front());
         }
 }
 
@@ -152,8 +160,10 @@ TEST(Working, SaysTheVerdictTheWindowShows)
             continue;
         const std::string caption = form.caption(Label::Label17);
         const std::string_view said = explain(click).result->pattern;
-        EXPECT_EQ(said, caption == "Prime" ? "{n} is prime" : caption == "Composite" ? "{n} is composite"
-                                                                                       : "{n} is neither prime nor composite")
+        EXPECT_EQ(said,
+                  caption == "Prime"           ? "{n} is prime"
+                      : caption == "Composite" ? "{n} is composite"
+                                               : "{n} is neither prime nor composite")
             << form.text(Field::Text9);
     }
 }
@@ -192,8 +202,8 @@ TEST(WorkingLog, WritesAnEntryAsPlainTextOrAsAnEscapedPage)
     EXPECT_EQ(log.plainText(), "\"<a & \"b\">\"\n");
     const std::string shown = "&quot;&lt;a &amp; &quot;b&quot;&gt;&quot;";
     const std::string named = "\"" + shown + "\"";
-    EXPECT_NE(log.html().find("<h3 data-spoken=" + named + " aria-label=" + named + "><math aria-label=" + named +
-                              "><mtext>" + shown + "</mtext></math></h3>"),
+    EXPECT_NE(log.html().find("<h3 data-spoken=" + named + " aria-label=" + named +
+                              "><math aria-label=" + named + "><mtext>" + shown + "</mtext></math></h3>"),
               std::string::npos);
 }
 
