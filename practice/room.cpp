@@ -49,7 +49,8 @@ working::Math roomWords(RoomText text) { return working::words(roomTable[static_
 
 working::Step sheetLine(std::string_view code)
 {
-    return working::said(translatable("Sheet {code}"), {{"code", working::typed(std::string(code))}});
+    // A code is a name, not a quotation of what was typed: it stands without quotation marks.
+    return working::said(translatable("Sheet {code}"), {{"code", working::words(code)}});
 }
 
 working::Step pageLine(int page, int pages)

@@ -29,7 +29,8 @@ pages_holding() { grep -lwF -- "$1" "$work"/page.* | sed 's/.*page\.//' | sort -
 holds() {
     local count=$1 kind=$2 code=$3 last=0 page line
     for ((page = 1; page <= count; page++)); do
-        grep -q "Sheet $code" "$work/page.$page" && grep -q "Page $page of $count" "$work/page.$page" || return 1
+        grep -qF "$(sed -n 's/^S //p' "$work/expected")" "$work/page.$page" || return 1
+        grep -qF "$(sed -n "s/^P //; s/111/$page/; s/999/$count/p" "$work/expected")" "$work/page.$page" || return 1
     done
     while read -r line; do
         page=$(pages_holding "$line")
