@@ -5,6 +5,7 @@
 #include "tests/support/tables.h"
 #include "working/explain.h"
 #include "working/log.h"
+#include "working/mathml.h"
 #include "working/plain_text.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,31 @@ TEST(WorkingLog, WritesAnEntryAsPlainTextOrAsAnEscapedPage)
     EXPECT_NE(log.html().find("<h3 data-spoken=" + named + " aria-label=" + named +
                               "><math aria-label=" + named + "><mtext>" + shown + "</mtext></math></h3>"),
               std::string::npos);
+}
+
+// Each piece of mathematics as MathML draws it, a minus sign as a prefix operator and a number in
+// the decimal mark of the language in use.
+TEST(MathML, WritesEachPieceAsItIsDrawn)
+{
+    using namespace working;
+    const std::string minusTwo = "<mrow><mo form=\"prefix\">−</mo><mn>2</mn></mrow>";
+    const std::pair<Math, std::string> rows[]{
+        {root(whole(16)), "<msqrt><mn>16</mn></msqrt>"},
+        {list({whole(2), whole(4), whole(6)}),
+         "<mrow><mn>2</mn><mo>, </mo><mn>4</mn><mo>, </mo><mn>6</mn></mrow>"},
+        {power(number("-2"), whole(4)),
+         "<msup><mrow><mrow><mo>(</mo>" + minusTwo +
+             "<mo>)</mo></mrow></mrow><mrow><mn>4</mn></mrow></msup>"},
+        {power(whole(2), whole(10)), "<msup><mrow><mn>2</mn></mrow><mrow><mn>10</mn></mrow></msup>"},
+        {fraction(whole(3), whole(4)), "<mfrac><mrow><mn>3</mn></mrow><mrow><mn>4</mn></mrow></mfrac>"},
+        {row({sign("−"), whole(3)}), "<mrow><mo form=\"prefix\">−</mo><mn>3</mn></mrow>"},
+        {row({whole(1), sign("−"), whole(3)}), "<mrow><mn>1</mn><mo>−</mo><mn>3</mn></mrow>"},
+        {number("0.5"), "<mn>0.5</mn>"},
+    };
+    for (const auto& [math, written] : rows)
+        EXPECT_EQ(mathML(math, *languageCoded("en")), written) << written;
+    const SpeakingIn german("de"); // a number written in English, read in German
+    EXPECT_EQ(mathML(number("0.5"), *languageCoded("en")), "<mn>0,5</mn>");
 }
 
 } // namespace
