@@ -4,12 +4,12 @@
 #include "core/failure.h"
 #include "core/nearest_double.h"
 #include "core/quote.h"
+#include "core/scientific.h"
 #include "language/language.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -234,14 +234,9 @@ std::string DoubleToText(double value)
     if (value == 0)
         return "0"; // negative zero included
 
-    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x. snprintf rather than
-    // std::to_chars, which not every standard library has for floating point; glibc and musl
-    // both round the exact binary value. Only the digits and the exponent are taken, so the
-    // decimal mark of the process locale does not matter.
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const char* end = buffer + length; // 64 characters always hold 15 digits and an exponent
-    const std::string_view scientific(buffer, static_cast<std::size_t>(length));
+    // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x. Only the digits and the
+    // exponent are taken, so the decimal mark of the process locale does not matter.
+    const std::string scientific = scientificText(value);
     const auto e = scientific.find('e');
     const bool negative = scientific.front() == '-';
     std::string digits;
@@ -251,7 +246,8 @@ std::string DoubleToText(double value)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     int exponent = 0;
-    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'), end, exponent);
+    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'),
+                    scientific.data() + scientific.size(), exponent);
 
     std::string text = negative ? "-" : "";
     if (exponent >= -4 && exponent < 15) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/json.h"
 
-#include <cstdio>
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace vorantis::json {
 
@@ -10,9 +13,9 @@ std::string string(std::string_view text)
     std::string json = "\"";
     for (const char c : text) {
         if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            json += escape;
+            json += "\\u00";
+            json += "0123456789abcdef"[c >> 4];
+            json += "0123456789abcdef"[c & 15];
             continue;
         }
         if (c == '"' || c == '\\')
@@ -22,11 +25,23 @@ std::string string(std::string_view text)
     return json + '"';
 }
 
+namespace {
+
+// The browser's own shortest text that reads back as the value: the module carries no number
+// formatting of its own.
+EM_JS(char*, browserShortest, (double value), {
+    const text = String(value);
+    const copy = _malloc(text.length + 1);
+    stringToUTF8(text, copy, text.length + 1);
+    return copy;
+});
+
+} // namespace
+
 std::string number(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    const std::unique_ptr<char, decltype(&std::free)> text(browserShortest(value), &std::free);
+    return text.get();
 }
 
 void Object::open(std::string_view name)

@@ -5,6 +5,7 @@
 #include "core/convert.h"
 #include "core/failure.h"
 #include "core/integer_routines.h"
+#include "core/scientific.h"
 #include "language/language.h"
 #include "tests/support/tables.h"
 
@@ -193,6 +194,47 @@ TEST(NumberText, AgreesWithPrintfBothWaysInEveryLocale)
         {"-3.5", "-4"}, {"2.5", "2"}, {"0.49999999999999994", "0"}, {"2147483647.5", "fails"}};
     for (const auto& tie : ties)
         EXPECT_EQ(resultOf([&] { return TextToLong(tie[0]); }), tie[1]) << tie[0];
+}
+
+// The page takes its digits from the browser, which rounds an exact tie away from zero; mended,
+// they are printf's for ties above and below the decimal point and for numbers that are none.
+TEST(NumberText, BrowserDigitsMendedAtATieArePrintfs)
+{
+    auto printed = [](double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.14e", value);
+        return std::string(text);
+    };
+    // A tie's away-from-zero text is that of the double one step further from zero.
+    auto awayFromZero = [&](double value) { return printed(std::nextafter(value, value * 2)); };
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        const double sign = bits % 2 ? -1 : 1;
+        const double ties[]{
+            sign * double(1000000000000005 + bits % 800000000000000 * 10), // 16 digits, the last a 5
+            sign * (double(100000000000000 + bits % 800000000000000) + 0.5), // 15 digits and a half
+            sign * (double(1000000000000 + bits % 8000000000000) + double(bits % 4 * 2 + 1) / 8), // .125
+            sign * double(1000000000000005 + bits % 70000000000000 * 10) * 10, // a tie's ten times
+        };
+        for (const double tie : ties)
+            ASSERT_EQ(evenOnTie(tie, awayFromZero(tie)), printed(tie)) << printed(tie);
+        const double none = std::bit_cast<double>(bits);
+        if (std::isfinite(none) && none != 0) {
+            ASSERT_EQ(evenOnTie(none, printed(none)), printed(none));
+        }
+    }
+    const char* const written[][3]{
+        // the value, as the browser writes it, mended
+        {"1000000000000005", "1.00000000000001e+15", "1.00000000000000e+15"},
+        {"-1000000000000015", "-1.00000000000002e+15", "-1.00000000000002e+15"},
+        {"2.384185791015625e-7", "2.38418579101563e-7", "2.38418579101562e-7"},
+        {"7.152557373046875e-7", "7.15255737304688e-7", "7.15255737304688e-7"},
+        {"9999999999999995", "1.00000000000000e+16", "1.00000000000000e+16"},
+        {"1.000000000000003e-300", "1.00000000000000e-300", "1.00000000000000e-300"},
+        {"1.000000000000013e+300", "1.00000000000001e+300", "1.00000000000001e+300"}};
+    for (const auto& [value, browser, mended] : written)
+        EXPECT_EQ(evenOnTie(std::strtod(value, nullptr), browser), mended) << value;
 }
 
 TEST(NumberText, AFailureInACommaLocaleLeavesTheLocaleAsItWas)

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/scientific.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace vorantis {
+namespace {
+
+__extension__ typedef unsigned __int128 Wide; // holds 2^53 * 5^22 and 10^16 * 5^22
+
+// Whether a * 2^shift == b.
+bool equalShifted(Wide a, int shift, Wide b)
+{
+    if (shift < 0)
+        return equalShifted(b, -shift, a);
+    return shift < 128 && (b >> shift) << shift == b && (b >> shift) == a;
+}
+
+// Whether `magnitude` (finite, above 0) is exactly m * 10^k. A double's odd part is below 2^53,
+// and so below 5^23: where |k| > 22 the two cannot be equal.
+bool exactly(double magnitude, std::uint64_t m, int k)
+{
+    if (k > 22 || k < -22)
+        return false;
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent); // magnitude = a * 2^(exponent - 53)
+    Wide a = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    Wide b = m;
+    Wide powerOfFive = 1;
+    for (int i = 0; i < std::abs(k); ++i)
+        powerOfFive *= 5;
+    // a * 2^e == m * 5^k * 2^k, or for k below 0, a * 5^-k * 2^(e - k) == m
+    (k >= 0 ? b : a) *= powerOfFive;
+    return equalShifted(a, exponent - 53 - k, b);
+}
+
+} // namespace
+
+std::string evenOnTie(double value, std::string text)
+{
+    const std::size_t e = text.find('e');
+    if (e == std::string::npos || e < 2 || (text[e - 1] - '0') % 2 == 0)
+        return text; // an even last digit is the C library's too
+    std::uint64_t digits = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] >= '0' && text[i] <= '9') {
+            digits = digits * 10 + std::uint64_t(text[i] - '0');
+            ++count;
+        }
+    int exponent = 0;
+    const char* after = text.data() + e + 1 + (text[e + 1] == '+');
+    std::from_chars(after, text.data() + text.size(), exponent);
+    // The text is digits * 10^(exponent - count + 1); the tie below it is half a last digit less.
+    if (exactly(std::fabs(value), digits * 10 - 5, exponent - count))
+        --text[e - 1];
+    return text;
+}
+
+} // namespace vorantis
