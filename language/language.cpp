@@ -86,6 +86,16 @@ bool loadLanguage(std::string text)
     }
     if (first || !languageCoded(language->catalogue.code) || catalogue::catalogueOf(language->catalogue.code))
         return false;
+    // A file's entries are in order; a second file's (the practice room's) follow them, each put
+    // in its place (far lighter in the module than a general sort).
+    std::vector<catalogue::Entry>& entries = language->entries;
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        const catalogue::Entry entry = entries[i];
+        std::size_t at = i;
+        for (; at > 0 && entry.english < entries[at - 1].english; --at)
+            entries[at] = entries[at - 1];
+        entries[at] = entry;
+    }
     language->catalogue.entries = language->entries;
     language->catalogue.speech = language->speech;
     loaded().push_back(std::move(language));

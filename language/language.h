@@ -41,8 +41,9 @@ const Language& languageFor(std::string_view preferences);
 const Language* languageCoded(std::string_view code);
 
 // The page has English's words alone at first, and fetches another language's when it is
-// chosen: a file the build makes from its po/ files (language/make_catalogue.py). Gives whether
-// the text was such a file, of a language whose words were not there yet.
+// chosen: a file the build makes from its po/ files (language/make_catalogue.py), followed by
+// its practice room's file where the room's words are wanted too. Gives whether the text was
+// such a file, of a language whose words were not there yet.
 bool loadLanguage(std::string text);
 // Whether the language's words are here, compiled in or loaded; a language without them speaks
 // English.

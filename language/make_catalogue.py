@@ -11,7 +11,9 @@ speaks and their words, from the translators' files in PO_DIR.
 OUT.cpp holds the table of every language and the words of those given to --compile (all of
 them where --compile is not given). --files writes the words of every other language into a
 file DIR/CODE.lang of their own, which the page fetches when the language is chosen: all but
-the texts that only the desktop window says (every reference of theirs in app/ or data/).
+the texts that only the desktop window says (every reference of theirs in app/ or data/) and
+those that only the practice room says, which go into DIR/CODE.practice.lang, fetched with the
+room: its entries alone, read after the page's own.
 
 A catalogue whose plural rule is not one the program knows, a .speech line that is no rule or
 a rule given twice, stops the build, naming the file and the line."""
@@ -23,6 +25,8 @@ UNIT, RECORD = "\x1f", "\x1e"
 # The sources of the desktop window and its desktop files, which the page has none of: a text
 # that only they say is left out of a .lang file.
 DESKTOP_ONLY = ("app/", "data/")
+# The sources of the practice room, which the page fetches only when a pupil first opens it.
+PRACTICE = ("practice/", "web/practice", "web/print_sheet")
 
 
 def entries(path):
@@ -68,7 +72,7 @@ def speech_rules(path):
 
 class Language:
     def __init__(self, po_dir, code):
-        self.code, self.rows, self.plural_from_two, self.desktop_only = code, [], False, set()
+        self.code, self.rows, self.plural_from_two, self.desktop_only, self.practice_only = code, [], False, set(), set()
         self.name, self.comma = "English", False
         self.speech = sorted(speech_rules(pathlib.Path(po_dir, f"{code}.speech")).items(), key=lambda r: r[0].encode())
         if code == "en":
@@ -92,6 +96,8 @@ class Language:
             self.rows.append((key, e.get("msgid_plural", ""), texts))
             if e["files"] and all(file.startswith(DESKTOP_ONLY) for file in e["files"]):
                 self.desktop_only.add(key)
+            elif e["files"] and all(file.startswith(DESKTOP_ONLY + PRACTICE) for file in e["files"]):
+                self.practice_only.add(key)
         self.rows.sort(key=lambda row: row[0].encode())
 
 
@@ -112,9 +118,14 @@ def table(language):
 def lang_file(language):
     records = [f"{language.code}{UNIT}{int(language.plural_from_two)}"]
     records += [UNIT.join(["e", key, plural, *texts]) for key, plural, texts in language.rows
-                if key not in language.desktop_only]
+                if key not in language.desktop_only | language.practice_only]
     records += [UNIT.join(["s", name, said]) for name, said in language.speech]
     return RECORD.join(records) + RECORD
+
+
+def practice_file(language):  # entries only: the room reads them after the page's file
+    return "".join(UNIT.join(["e", key, plural, *texts]) + RECORD for key, plural, texts in language.rows
+                   if key in language.practice_only)
 
 
 def main():
@@ -132,6 +143,8 @@ def main():
         for language in known:
             if language not in compiled:
                 pathlib.Path(args.files, f"{language.code}.lang").write_text(lang_file(language), encoding="utf-8")
+                pathlib.Path(args.files, f"{language.code}.practice.lang").write_text(practice_file(language),
+                                                                                      encoding="utf-8")
     listed = ", ".join(f'Language{{{literal(l.code)}, {literal(l.name)}, {str(l.comma).lower()}}}' for l in known)
     catalogues = ", ".join(f"Catalogue{{{literal(l.code)}, {str(l.plural_from_two).lower()}, {l.code}Entries, {l.code}Speech}}"
                            for l in compiled)

@@ -11,6 +11,8 @@ import pathlib
 import re
 import sys
 
+import modules
+
 SITE_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
 SINGLE_FILE_POLICY = (
     "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; "
@@ -52,54 +54,12 @@ page = replace_once(page, 'href="vorantis.svg"', f'href="data:image/svg+xml;base
 for sheet in ("fonts.css", "style.css"):
     style = re.sub(r"url\(([\w-]+\.woff2)\)", font_data, (site / sheet).read_text())
     page = replace_once(page, f'<link rel="stylesheet" href="{sheet}">', f"<style>{style}</style>")
-# The page's modules in one module script: a page from disk may not import another file. Each
-# module comes after those it imports, without its import lines and export marks; the modules
-# are written for it, one import to a line and no name declared at the top of two of them. A
-# module the site fetches later (import("./practice.js")) is there from the start, and its import
-# gives its exports at once: functions, which are declared before any script runs.
-ordered = []
-LATER = r'import\("\./([\w.-]+)"\)'
-
-
-def add_module(name):
-    if name in ordered:
-        return
-    source = (scripts / name).read_text()
-    for imported in re.findall(r'^import .* from "\./([\w.-]+)";$', source, re.M):
-        add_module(imported)
-    ordered.append(name)
-    for later in re.findall(LATER, source):
-        add_module(later)
-
-
-def exports_of(match):
-    names = re.findall(r"^export (?:async )?function (\w+)", (scripts / match[1]).read_text(), re.M)
-    return f"Promise.resolve({{ {', '.join(names)} }})"
-
-
-def as_part(name):
-    source = re.sub(r'^import .* from "\./[\w.-]+";\n', "", (scripts / name).read_text(), flags=re.M)
-    source = re.sub(r"^export default \w+;\n?", "", source, flags=re.M)
-    source = re.sub(LATER, exports_of, source)
-    return re.sub(r"^export (?=(?:async )?function|const|let|class)", "", source, flags=re.M)
-
-
+# The page's modules in one module script, the room's with them: a page from disk may not import
+# another file.
 entry = re.fullmatch(r'<script type="module" src="([\w.-]+)"></script>\n',
                      re.search(r'<script type="module".*\n', page)[0])[1]
-add_module(entry)
 page = replace_once(page, f'<script type="module" src="{entry}"></script>\n', "")
-parts = [as_part(name) for name in ordered]
-
-
-def top_names(name):  # a module's glue declares one name: the rest lies inside its function
-    glue = re.search(r"^export default (\w+);", (scripts / name).read_text(), re.M)
-    return [glue[1]] if glue else re.findall(r"^(?:async )?(?:function\*? |const |let |class |var )(\w+)", as_part(name), re.M)
-
-
-declared = [declared_name for name in ordered for declared_name in top_names(name)]
-twice = {name for name in declared if declared.count(name) > 1}
-if twice:
-    sys.exit(f"bundle.py: declared at the top of more than one module: {sorted(twice)}")
+source = modules.joined(scripts, entry, with_later=True)
 
 
 def words_of(path):  # a language's words as a JSON text, where no "<" can end the element
@@ -109,7 +69,7 @@ def words_of(path):  # a language's words as a JSON text, where no "<" can end t
 
 # Every language's words, where the page looks for them before it would fetch their file.
 words = "".join(map(words_of, sorted(site.glob("*.lang"))))
-page = replace_once(page, "</body>", words + inline_script("\n".join(parts)) + "\n</body>")
+page = replace_once(page, "</body>", words + inline_script(source) + "\n</body>")
 # Its own files are now inside it: what it may load is what it holds.
 page = replace_once(page, SITE_POLICY, SINGLE_FILE_POLICY)
 output.write_text(page)

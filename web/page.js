@@ -125,13 +125,24 @@ function setView(change) {
     history.replaceState(null, "", location.pathname + location.search);
 }
 
+// The room's words in a language: the page's, then the room's own (de.practice.lang), fetched
+// the first time the room speaks it and kept by the worker from then on; English's are in its
+// module.
+async function roomWords(code) {
+  if (!wordsHad.has(code))
+    return undefined;
+  const text = wordsHad.get(code) + (await wordsOf(`${code}.practice`));
+  keepWords(`${code}.practice`);
+  return text;
+}
+
 // The room, fetched with its words in the language in use the first time it is asked for; where
 // it cannot be had (offline before it was ever opened), asked for again the next time.
 function practiceRoom() {
-  room ??= import("./practice.js").then(({ openRoom }) => openRoom(practice, {
+  room ??= Promise.all([import("./practice.js"), roomWords(win.language)]).then(([{ openRoom }, text]) => openRoom(practice, {
     say, respell: (text, writtenIn) => call("vorantis_respell", "string", text, writtenIn),
     follow: (code) => view.practice && history.replaceState(null, "", `#practice=${code}`),
-  }, { code: win.language, text: wordsHad.get(win.language) })).catch((failure) => {
+  }, { code: win.language, text })).catch((failure) => {
     room = undefined;
     throw failure;
   });
@@ -377,7 +388,7 @@ function speakIn(code) {
   makeKeys(win.texts);
   byId(win.workingView.name).append(...entries);
   setView({ language: code });
-  room?.then((opened) => opened.speak(code, wordsHad.get(code)));
+  room?.then(async (opened) => opened.speak(code, await roomWords(code)));
   byId(focused)?.focus();
 }
 

@@ -18,9 +18,10 @@ const patience = 1000; // ms a visit waits for the server before it starts from 
 let outdated = false;
 
 const later = @LATER@; // the practice room's files
-// A language's words (de.lang) and the practice room are kept only once the page asks for them: a
-// pupil who never speaks French never downloads French, nor the room if they never practise.
-const keptWhenAsked = (name) => /^[a-z]{2,3}\.lang$/.test(name) || later.includes(name);
+// A language's words (de.lang, its room's de.practice.lang) and the practice room are kept only
+// once the page asks for them: a pupil who never speaks French never downloads French, nor the
+// room if they never practise.
+const keptWhenAsked = (name) => /^[a-z]{2,3}(\.practice)?\.lang$/.test(name) || later.includes(name);
 const kept = (cache) => cache.keys().then((requests) => requests.map((request) => new URL(request.url).pathname.split("/").pop()));
 
 // The languages an older build's cache kept, to be kept again in this build's words.

@@ -4,7 +4,8 @@
 // for, so that a language a pupil never asks for costs them nothing. Once fetched, the service
 // worker keeps it: a pupil offline keeps the language they used.
 
-// The text of the language's file; it throws where the file cannot be had.
+// The text of the language's file ("de"), or of its practice room's ("de.practice"); it throws
+// where the file cannot be had.
 export async function wordsOf(code) {
   const inside = document.getElementById(`words-${code}`);
   if (inside)

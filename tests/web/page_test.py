@@ -272,8 +272,11 @@ def practice_answers():  # 6/8 for 3/4, a wrong answer, the working; a decimal c
           f"Show Working: {worked!r}")
     start_sheet("DA2-1")
     type_in("practiceBox0=1.5")
+    fetched()
     speak_in("de")  # the room said again, the exercise and what the box holds with a decimal comma
     shows_exercise("de", "DA2-1", 1, "in German")
+    words = fetched()[0]  # the page's German, and the room's own words with the room open
+    check(words == ["de.lang", "de.practice.lang"], f"German's words with the room open: {words}")
     check(find("practiceBox0").get_attribute("value") == "1,5", f"the box in German: {find('practiceBox0').get_attribute('value')}")
     answer = due(native_sheet("de", "DA2-1", 1)[0])
     type_in("practiceBox0=" + str(decimal.Decimal(answer.numerator) / answer.denominator).replace(".", ","))
