@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 namespace vorantis {
@@ -361,7 +362,8 @@ void MainWindow::enableZoomCommands()
 {
     const int zoom = m_shownZoom;
     action(Command::zoomIn)
-        ->setEnabled(zoom < largestZoom && (!isVisible() || fitsScreenAt(zoom + zoomStep)));
+        ->setEnabled(zoom < largestZoom &&
+                     (!isVisible() || m_zoomInUnmeasured || fitsScreenAt(zoom + zoomStep)));
     action(Command::zoomOut)->setEnabled(zoom > smallestZoom);
     action(Command::actualSize)->setEnabled(zoom > smallestZoom);
     applyZoom(zoom);
@@ -419,6 +421,18 @@ void MainWindow::showEvent(QShowEvent* event)
 }
 
 void MainWindow::fitToScreen() { zoomTo(m_view.zoom); }
+
+// Once the first frame is drawn, Zoom In is measured against the screen. Until then it stays on
+// offer: a zoom that does not fit is brought down to one that does (zoomTo).
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::UpdateRequest && m_zoomInUnmeasured) {
+        m_zoomInUnmeasured = false;
+        QTimer::singleShot(0, this, &MainWindow::enableZoomCommands);
+    }
+    return handled;
+}
 
 // A window grown by the zoom or the working moves rather than reach past an edge of the screen.
 void MainWindow::resizeEvent(QResizeEvent* event)

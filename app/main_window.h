@@ -75,6 +75,7 @@ private:
     void fitToScreen();
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
     Surface* m_surface = nullptr;
     QBoxLayout* m_column = nullptr; // the panels, and the working below them
@@ -86,6 +87,9 @@ private:
     WorkingLog m_log;
     ViewSettings m_view; // what is remembered: the zoom chosen, from 100 %
     int m_shownZoom = 100; // below 100 % where the screen has no room for more
+    // Whether Zoom In still waits to be measured against the screen: that lays the whole window
+    // out at the next zoom, which the first frame need not wait for.
+    bool m_zoomInUnmeasured = true;
     std::array<QAction*, commandCount> m_actions{}; // one for each menu command, by its Command
     bool m_unsavedSaid = false; // a settings file that cannot be written is said once
     std::function<QString()> m_status; // what the status line says, in the language in use
