@@ -18,6 +18,7 @@ const storage = { // a page that cannot keep its view still works
   write(view) { try { localStorage.setItem("vorantis.view", JSON.stringify(view)); } catch { /* kept for this visit only */ } },
 };
 let module, win, built, menuBar, view;
+let laidOutIn; // the width of the page the controls were last laid out in
 // The page-wide listeners of a start, which Exit ends, and those of what is made in the language
 // in use, which a change of language ends.
 let session, inLanguage;
@@ -99,10 +100,11 @@ function showWhole({ target }) {
 // The working stands beside the panels where the screen has room for both, the height of the
 // screen; elsewhere below them. Its text is never smaller than a phone's body text.
 function layOut() {
-  const beside = (view.working || view.practice) && roomOnPage() >= win.workingBesideFrom;
+  const room = laidOutIn = roomOnPage();
+  const beside = (view.working || view.practice) && room >= win.workingBesideFrom;
   document.body.classList.toggle("beside", beside);
   // The pane takes what the whole window leaves, or else its least width beside the panels.
-  const room = roomOnPage(), least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
+  const least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
   const paneWidth = !beside ? 0 : room - whole >= least ? room - whole : least;
   const scale = layOutSurface(built, win, surface, view.zoom, room - paneWidth);
   byId("window").style.setProperty("--pane-width", `${paneWidth}px`);
@@ -208,7 +210,7 @@ function tab(event) {
 // The page is laid out again whenever its width changes, in the next frame, so that the
 // layout never resizes the root while its change is being reported.
 function followRoom(signal) {
-  let room = roomOnPage();
+  let room = laidOutIn;
   const watch = new ResizeObserver(() => {
     if (roomOnPage() !== room) {
       room = roomOnPage();
@@ -227,6 +229,8 @@ function start(code) {
   byId("ended").hidden = true;
   byId("window").hidden = false;
   speak(code);
+  // Measured before the controls are made, while the page is quick to lay out.
+  const wide = roomOnPage() >= win.workingBesideFrom;
   document.body.style.fontFamily = `"${win.face.family}", sans-serif`; // the window's, shipped with the page
   built = buildSurface(win, surface, run);
   working("clear");
@@ -236,7 +240,7 @@ function start(code) {
   marked.clear();
   // A first visit on a screen with room beside the panels shows the working there.
   const { working: shown, zoom, language, practice: practising } = storage.read();
-  view = { working: shown === undefined ? roomOnPage() >= win.workingBesideFrom : shown === true,
+  view = { working: shown === undefined ? wide : shown === true,
     zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0, ...(language && { language }),
     practice: practising === true };
   showPractice(view.practice || Boolean(addressedSheet()), addressedSheet());
