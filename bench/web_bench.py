@@ -42,7 +42,7 @@ READY = """const done = arguments[0], mark = () => performance.getEntriesByName(
     (function poll() { mark() ? done(mark().startTime) : setTimeout(poll, 1); })();"""
 # Once the worker has taken over, and kept the languages' words the page fetched.
 KEPT = """const done = arguments[0];
-    const words = performance.getEntriesByType("resource").map((r) => r.name).filter((url) => url.endsWith(".lang"));
+    const words = performance.getEntriesByType("resource").map((r) => r.name).filter((url) => url.endsWith(".lang.gz"));
     navigator.serviceWorker.ready.then(async function kept() {
       const urls = [];
       for (const key of await caches.keys())

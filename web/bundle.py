@@ -6,6 +6,7 @@ disk has no service worker and is not installed: what serves those goes.
     bundle.py SITE_DIR SCRIPTS_DIR OUTPUT_HTML   (SCRIPTS_DIR: the page's modules as written)
 """
 import base64
+import gzip
 import json
 import pathlib
 import re
@@ -63,12 +64,12 @@ source = modules.joined(scripts, entry, with_later=True)
 
 
 def words_of(path):  # a language's words as a JSON text, where no "<" can end the element
-    text = json.dumps(path.read_text(encoding="utf-8")).replace("<", "\\u003c")
-    return f'<script type="application/json" id="words-{path.stem}">{text}</script>\n'
+    text = json.dumps(gzip.decompress(path.read_bytes()).decode("utf-8")).replace("<", "\\u003c")
+    return f'<script type="application/json" id="words-{path.name.removesuffix(".lang.gz")}">{text}</script>\n'
 
 
 # Every language's words, where the page looks for them before it would fetch their file.
-words = "".join(map(words_of, sorted(site.glob("*.lang"))))
+words = "".join(map(words_of, sorted(site.glob("*.lang.gz"))))
 page = replace_once(page, "</body>", words + inline_script(source) + "\n</body>")
 # Its own files are now inside it: what it may load is what it holds.
 page = replace_once(page, SITE_POLICY, SINGLE_FILE_POLICY)

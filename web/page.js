@@ -127,7 +127,7 @@ function setView(change) {
     history.replaceState(null, "", location.pathname + location.search);
 }
 
-// The room's words in a language: the page's, then the room's own (de.practice.lang), fetched
+// The room's words in a language: the page's, then the room's own (de.practice.lang.gz), fetched
 // the first time the room speaks it and kept by the worker from then on; English's are in its
 // module.
 async function roomWords(code) {

@@ -18,17 +18,19 @@ const patience = 1000; // ms a visit waits for the server before it starts from 
 let outdated = false;
 
 const later = @LATER@; // the practice room's files
-// A language's words (de.lang, its room's de.practice.lang) and the practice room are kept only
+// A language's words (de.lang.gz, its room's de.practice.lang.gz) and the practice room are kept only
 // once the page asks for them: a pupil who never speaks French never downloads French, nor the
 // room if they never practise.
-const keptWhenAsked = (name) => /^[a-z]{2,3}(\.practice)?\.lang$/.test(name) || later.includes(name);
+const keptWhenAsked = (name) => /^[a-z]{2,3}(\.practice)?\.lang\.gz$/.test(name) || later.includes(name);
 const kept = (cache) => cache.keys().then((requests) => requests.map((request) => new URL(request.url).pathname.split("/").pop()));
 
 // The languages an older build's cache kept, to be kept again in this build's words.
 async function wordsKeptBefore() {
   const older = (await caches.keys()).filter((key) => key.startsWith("vorantis-") && key !== version);
   const names = await Promise.all(older.map((key) => caches.open(key).then(kept)));
-  return [...new Set(names.flat().filter(keptWhenAsked))];
+  // Words an earlier build kept uncompressed (de.lang) are this build's de.lang.gz.
+  const now = names.flat().map((name) => (name.endsWith(".lang") ? `${name}.gz` : name));
+  return [...new Set(now.filter(keptWhenAsked))];
 }
 
 self.addEventListener("install", (event) => {
@@ -41,7 +43,7 @@ self.addEventListener("install", (event) => {
   }).then(() => self.skipWaiting()));
 });
 
-// The page asks for a language's words ("de.lang") or the practice room ("room") to be kept once
+// The page asks for a language's words ("de.lang.gz") or the practice room ("room") to be kept once
 // it has them: on a first visit it had them before this worker served it.
 self.addEventListener("message", (event) => {
   const name = event.data?.keep;

@@ -38,7 +38,7 @@ def requested():  # what the page asked for since the last call, in order: none 
 
 def fetched():  # the languages' files and the practice room's the page asked for since the last call, by name
     names = [url.rpartition("/")[2] for url in requested()]
-    return sorted(n for n in names if n.endswith(".lang")), sorted(n for n in names if re.search("practice|print_sheet", n))
+    return sorted(n for n in names if n.endswith(".lang.gz")), sorted(n for n in names if re.search("practice|print_sheet", n))
 
 
 def speak_in(code):  # the View menu's language: the page speaks it once its words are here
@@ -276,7 +276,7 @@ def practice_answers():  # 6/8 for 3/4, a wrong answer, the working; a decimal c
     speak_in("de")  # the room said again, the exercise and what the box holds with a decimal comma
     shows_exercise("de", "DA2-1", 1, "in German")
     words = fetched()[0]  # the page's German, and the room's own words with the room open
-    check(words == ["de.lang", "de.practice.lang"], f"German's words with the room open: {words}")
+    check(words == ["de.lang.gz", "de.practice.lang.gz"], f"German's words with the room open: {words}")
     check(find("practiceBox0").get_attribute("value") == "1,5", f"the box in German: {find('practiceBox0').get_attribute('value')}")
     answer = due(native_sheet("de", "DA2-1", 1)[0])
     type_in("practiceBox0=" + str(decimal.Decimal(answer.numerator) / answer.denominator).replace(".", ","))
@@ -375,7 +375,7 @@ try:
     check(described("Text22") == "", f"a typed number is described as {described('Text22')!r}")
     # Each language's words are fetched once, however often it is chosen, and English's never.
     words = fetched()[0]
-    check(words == ["de.lang", "es.lang", "fr.lang", "nl.lang"], f"words fetched as languages were chosen: {words}")
+    check(words == ["de.lang.gz", "es.lang.gz", "fr.lang.gz", "nl.lang.gz"], f"words fetched as languages were chosen: {words}")
     # A first visit (nothing kept from before) speaks the language the browser accepts: its captions,
     # its decimal comma, with its words alone fetched; the worker keeps them, and a reload offline
     # still speaks it.
@@ -393,14 +393,14 @@ try:
                        ".map(e => e.tagName == 'INPUT' ? e.value : e.textContent)]",
                        ["file", "Label8", "Text1", "n", "d", "Text2"])
         words_had, room = fetched()  # and none of the practice room, which it never opened
-        check(shown == [code, *words] and words_had == ([f"{code}.lang"] if code != "en" else []) and not room,
+        check(shown == [code, *words] and words_had == ([f"{code}.lang.gz"] if code != "en" else []) and not room,
               f"a first visit from a browser that accepts {accepted}: {shown}, fetched {words_had} {room}")
         if code == "en":
             continue
         driver.execute_async_script("""const [name, done] = arguments;  // the callback comes last
             (async function kept() { for (const key of await caches.keys())
                 if ((await (await caches.open(key)).keys()).some((r) => r.url.endsWith(name))) return done();
-              setTimeout(kept, 50); })()""", f"{code}.lang")
+              setTimeout(kept, 50); })()""", f"{code}.lang.gz")
         cdp("Network.enable", {})
         cdp("Network.emulateNetworkConditions", {"offline": True, "latency": 0, "downloadThroughput": -1,
                                                  "uploadThroughput": -1})
