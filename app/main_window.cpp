@@ -305,12 +305,7 @@ void MainWindow::showWorking(bool shown)
         m_column->addWidget(m_pane);
         followTabOrder();
     }
-    if (m_pane)
-        m_pane->setVisible(shown);
-    zoomTo(m_view.zoom); // the pane takes room from the zoom, and gives it back
-    const QSignalBlocker quiet(action(Command::working));
-    action(Command::working)->setChecked(shown);
-    m_view.working = shown;
+    showSide(m_pane, shown, Command::working, m_view.working);
 }
 
 void MainWindow::showPractice(bool shown)
@@ -321,12 +316,19 @@ void MainWindow::showPractice(bool shown)
         connect(m_practice, &PracticePane::announced, this, &MainWindow::announce);
         static_cast<QBoxLayout*>(centralWidget()->layout())->addWidget(m_practice, 0, Qt::AlignTop);
     }
-    if (m_practice)
-        m_practice->setVisible(shown);
-    zoomTo(m_view.zoom); // the room takes room from the zoom, and gives it back
-    const QSignalBlocker quiet(action(Command::practice));
-    action(Command::practice)->setChecked(shown);
-    m_view.practice = shown;
+    showSide(m_practice, shown, Command::practice, m_view.practice);
+}
+
+// The working or the practice room shown or hidden: it takes room from the zoom and gives it
+// back, and its entry in the View menu and the view to remember say so.
+void MainWindow::showSide(QWidget* side, bool shown, Command command, bool& remembered)
+{
+    if (side)
+        side->setVisible(shown);
+    zoomTo(m_view.zoom);
+    const QSignalBlocker quiet(action(command));
+    action(command)->setChecked(shown);
+    remembered = shown;
 }
 
 // A sheet of the practice's own code, where the room has one.

@@ -62,6 +62,7 @@ private:
     void setStatus(std::function<QString()> said);
     void showWorking(bool shown);
     void showPractice(bool shown);
+    void showSide(QWidget* side, bool shown, Command command, bool& remembered);
     void printWorksheet();
     // A screen reader hears it as the status line's news.
     void announce(const QString& heard);
