@@ -7,6 +7,7 @@
 #include "layout/control_table.h"
 #include "layout/panels.h"
 #include "layout/window.h"
+#include "panels/procedures.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,22 @@ TEST(ControlTable, LetsReturnRunOnlyTheSquareRootAndThePrimeTest)
         if (!row.enterRuns.empty())
             runs += std::string(row.name) + " runs " + std::string(row.enterRuns) + "; ";
     EXPECT_EQ(runs, "Text9 runs Label17; Text8 runs Label12; ");
+}
+
+// A label that runs a procedure says what a click on it does (its tooltip, and its description
+// to a screen reader), which its caption, the procedure's result, cannot; no other control has one.
+TEST(ControlTable, GivesEveryLabelThatRunsAProcedureAHintAndNoOtherControl)
+{
+    std::string mismatched;
+    int hinted = 0;
+    for (const ControlRow& row : controlTable()) {
+        const bool runs = row.kind == ControlKind::Label && procedureFor(row.name);
+        hinted += !row.hint.empty();
+        if (row.hint.empty() == runs)
+            mismatched += std::string(row.name) + " ";
+    }
+    EXPECT_EQ(mismatched, "");
+    EXPECT_GT(hinted, 0);
 }
 
 // Fields and buttons lie above every label and line, which a front end makes first; among

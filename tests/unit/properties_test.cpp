@@ -54,6 +54,13 @@ TEST(IsPrime, AgreesWithASieveAndWithTrialDivisionNearTheTop)
     }
     for (std::int64_t p : {46301, 46307, 46327, 46337}) // a factor at the trial division's limit
         EXPECT_FALSE(IsPrime(std::int32_t(p * 46337))) << p;
+    // The factor the working names is the least one.
+    for (std::int32_t n = 2; n < 5000; ++n) {
+        std::int32_t least = 2;
+        while (n % least != 0)
+            ++least;
+        ASSERT_EQ(smallestFactor(n), least) << n;
+    }
     EXPECT_EQ(resultOf([] { return IsPrime(-1); }), "fails");
 }
 
