@@ -129,13 +129,18 @@ function setView(change) {
 
 // The room's words in a language: the page's, then the room's own (de.practice.lang.gz), fetched
 // the first time the room speaks it and kept by the worker from then on; English's are in its
-// module.
+// module. Offline, where the room's own cannot be had, the page's alone: the room's texts show in
+// English.
 async function roomWords(code) {
   if (!wordsHad.has(code))
     return undefined;
-  const text = wordsHad.get(code) + (await wordsOf(`${code}.practice`));
-  keepWords(`${code}.practice`);
-  return text;
+  try {
+    const text = wordsHad.get(code) + (await wordsOf(`${code}.practice`));
+    keepWords(`${code}.practice`);
+    return text;
+  } catch {
+    return wordsHad.get(code);
+  }
 }
 
 // The room, fetched with its words in the language in use the first time it is asked for; where

@@ -292,8 +292,27 @@ def practice_offline():  # kept by the service worker once opened: a reload offl
             if ((await (await caches.open(key)).keys()).some((r) => r.url.endsWith("vorantis_practice.wasm.gz"))) return done();
           setTimeout(kept, 50); })()""")
     network(True)
+    driver.get("about:blank")  # a page at another sheet's address would only change its hash
     open_page(origin + "#practice=FM2-1")
     shows_exercise("en", "FM2-1", 1, "offline")
+    # A pupil who spoke German but never practised in it has the page's German words kept and not
+    # the room's: German, offline, speaks the page in German and leaves the room at work in English.
+    # (The emulation keeps the page, not its worker, offline: the server has the file no more.)
+    driver.execute_async_script("""const done = arguments[0];
+        (async () => { for (const key of await caches.keys()) await (await caches.open(key)).delete("de.practice.lang.gz");
+          done(); })()""")
+    cdp("Network.clearBrowserCache", {})
+    words = pathlib.Path(site, "de.practice.lang.gz")
+    words.rename(words.with_suffix(".away"))
+    try:
+        script("document.getElementById('practiceHeading').dataset.before = ''")
+        speak_in("de")
+        WebDriverWait(driver, 10).until(lambda _: script("return !('before' in document.getElementById('practiceHeading').dataset)"))
+        shown = [find("view").text, find("practiceNewSheet").text, find("practiceQuestion").is_displayed()]
+        check(shown == ["Ansicht", "New Sheet", True], f"offline, German without the room's German words: {shown}")
+        speak_in("en")
+    finally:
+        words.with_suffix(".away").rename(words)
     network(False)
 
 
