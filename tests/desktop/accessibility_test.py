@@ -24,17 +24,23 @@ def wait_for(probe, timeout=10.0):
 
 def launch(program, settings):
     """The program started with those view settings, and every node it shows on the bus."""
-    from gi.repository import Atspi
+    from gi.repository import Atspi, GLib
     config = tempfile.mkdtemp()
     os.makedirs(os.path.join(config, "vorantis"))
     with open(os.path.join(config, "vorantis", "vorantis.conf"), "w") as file:
         file.write(settings)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config)
     app = subprocess.Popen([program], env=env)
+    def process_of(node):  # an application that has just ended may still be listed, defunct
+        try:
+            return node.get_process_id()
+        except GLib.Error:
+            return None
+
     def find_app():
         desktop = Atspi.get_desktop(0)
         return next((a for a in map(desktop.get_child_at_index, range(desktop.get_child_count()))
-                     if a and a.get_process_id() == app.pid), None)
+                     if a and process_of(a) == app.pid), None)
     root, nodes = wait_for(find_app, 30), []
     if not root:
         app.kill()
