@@ -28,16 +28,15 @@ from selenium.webdriver import ActionChains
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from browser import chromium, serve  # noqa: E402
+from browser import COMPRESSED, chromium, serve  # noqa: E402
 
 runs = int(sys.argv[1]) if len(sys.argv) > 1 else 20
 build = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else pathlib.Path(__file__).resolve().parent.parent / "build-web"
 site = build / "site"
 kept = json.loads(re.search(r"files\s*=\s*(\[.*?\])", (site / "service-worker.js").read_text())[1])
-origin = serve(site)
+origin = serve(site, compressing=True)
 ACCEPTED = {"en": "en-US,en", "de": "de-DE,de", "fr": "fr-FR,fr", "es": "es-ES,es", "nl": "nl-NL,nl"}
 LINKS = {"1.6 Mbit/s, 150 ms": (1.6e6, 150), "400 kbit/s, 400 ms": (4e5, 400)}
-COMPRESSED = (".woff2", ".gz", ".png")
 READY = """const done = arguments[0], mark = () => performance.getEntriesByName("vorantis-ready")[0];
     (function poll() { mark() ? done(mark().startTime) : setTimeout(poll, 1); })();"""
 # Once the worker has taken over, and kept the languages' words the page fetched.

@@ -3,7 +3,10 @@
 loopback address, and headless Chromium with the flags it needs on a machine without a
 network, in a profile of its own that goes with it."""
 import functools
+import gzip
 import http.server
+import io
+import os
 import shutil
 import tempfile
 import threading
@@ -23,9 +26,36 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(site):
-    """The origin the site is served at, until the program ends."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
+# Files a host sends as they are, being compressed already.
+COMPRESSED = (".woff2", ".gz", ".png")
+
+
+class Compressing(Quiet):
+    """Sends each file gzip-compressed, as a static host that compresses does, unless it is
+    compressed already."""
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        if (not os.path.isfile(path) or path.endswith(COMPRESSED)
+                or "gzip" not in self.headers.get("Accept-Encoding", "")):
+            return super().send_head()
+        with open(path, "rb") as file:
+            body = gzip.compress(file.read(), 9)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
+
+
+def serve(site, compressing=False):
+    """The origin the site is served at, until the program ends; compressing, the text files
+    are sent gzip-compressed."""
+    handler = Compressing if compressing else Quiet
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=site))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f"http://127.0.0.1:{server.server_port}/"
 
