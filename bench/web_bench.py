@@ -9,9 +9,9 @@ its figures into the README):
   file the page asks for and every file the service worker keeps from the start, each once,
   gzip -9 but for those that are compressed already (WOFF2, the .wasm.gz, PNG); and the single
   file's size;
-- navigation start to usable (controls laid out, module ready, the language's words loaded) over
-  a slow and a slower link (1.6 Mbit/s with 150 ms latency, 400 kbit/s with 400 ms, as
-  Chromium's network emulation makes them), in English and in German: a first visit in a fresh
+- navigation start to usable (controls laid out, module ready, the language's words loaded), the
+  site served as that host sends it, over a slow and a slower link (1.6 Mbit/s with 150 ms
+  latency, 400 kbit/s with 400 ms, as Chromium's network emulation makes them), in English and in German: a first visit in a fresh
   browser, and a second, served by the service worker the first one left (the emulation slows
   the page's requests, not the worker's own);
 - a click's procedure: a real mouse click, from the input event to the written result, and
