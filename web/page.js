@@ -18,7 +18,7 @@ const storage = { // a page that cannot keep its view still works
   write(view) { try { localStorage.setItem("vorantis.view", JSON.stringify(view)); } catch { /* kept for this visit only */ } },
 };
 let module, win, built, menuBar, view;
-let laidOutIn; // the width of the page the controls were last laid out in
+let pageWidth; // as last measured: at the start, then by the size watcher
 // The page-wide listeners of a start, which Exit ends, and those of what is made in the language
 // in use, which a change of language ends.
 let session, inLanguage;
@@ -100,7 +100,7 @@ function showWhole({ target }) {
 // The working stands beside the panels where the screen has room for both, the height of the
 // screen; elsewhere below them. Its text is never smaller than a phone's body text.
 function layOut() {
-  const room = laidOutIn = roomOnPage();
+  const room = pageWidth;
   const beside = (view.working || view.practice) && room >= win.workingBesideFrom;
   document.body.classList.toggle("beside", beside);
   // The pane takes what the whole window leaves, or else its least width beside the panels.
@@ -215,10 +215,10 @@ function tab(event) {
 // The page is laid out again whenever its width changes, in the next frame, so that the
 // layout never resizes the root while its change is being reported.
 function followRoom(signal) {
-  let room = laidOutIn;
   const watch = new ResizeObserver(() => {
-    if (roomOnPage() !== room) {
-      room = roomOnPage();
+    const now = roomOnPage();
+    if (now !== pageWidth) {
+      pageWidth = now;
       requestAnimationFrame(layOut);
     }
   });
@@ -234,8 +234,10 @@ function start(code) {
   byId("ended").hidden = true;
   byId("window").hidden = false;
   speak(code);
-  // Measured before the controls are made, while the page is quick to lay out.
-  const wide = roomOnPage() >= win.workingBesideFrom;
+  // Measured before the controls are made, while the page is quick to lay out; measuring it
+  // again before they are placed would lay them all out where they were made.
+  pageWidth = roomOnPage();
+  const wide = pageWidth >= win.workingBesideFrom;
   document.body.style.fontFamily = `"${win.face.family}", sans-serif`; // the window's, shipped with the page
   built = buildSurface(win, surface, run);
   working("clear");
