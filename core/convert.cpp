@@ -236,18 +236,9 @@ std::string DoubleToText(double value)
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde[+-]x. Only the digits and the
     // exponent are taken, so the decimal mark of the process locale does not matter.
-    const std::string scientific = scientificText(value);
-    const auto e = scientific.find('e');
-    const bool negative = scientific.front() == '-';
-    std::string digits;
-    for (char c : scientific.substr(0, e))
-        if (isDigit(c))
-            digits += c;
+    auto [negative, digits, exponent] = partsOf(scientificText(value));
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'),
-                    scientific.data() + scientific.size(), exponent);
 
     std::string text = negative ? "-" : "";
     if (exponent >= -4 && exponent < 15) {

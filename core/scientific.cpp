@@ -38,23 +38,33 @@ bool exactly(double magnitude, std::uint64_t m, int k)
 
 } // namespace
 
+ScientificParts partsOf(std::string_view scientific)
+{
+    const std::size_t e = scientific.find('e');
+    ScientificParts parts{scientific.starts_with('-'), {}, 0};
+    for (char c : scientific.substr(0, e))
+        if (c >= '0' && c <= '9')
+            parts.digits += c;
+    if (e != std::string_view::npos) {
+        std::string_view exponent = scientific.substr(e + 1);
+        if (exponent.starts_with('+'))
+            exponent.remove_prefix(1); // from_chars takes no plus sign
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), parts.exponent);
+    }
+    return parts;
+}
+
 std::string evenOnTie(double value, std::string text)
 {
     const std::size_t e = text.find('e');
     if (e == std::string::npos || e < 2 || (text[e - 1] - '0') % 2 == 0)
         return text; // an even last digit is the C library's too
+    const ScientificParts parts = partsOf(text);
     std::uint64_t digits = 0;
-    int count = 0;
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] >= '0' && text[i] <= '9') {
-            digits = digits * 10 + std::uint64_t(text[i] - '0');
-            ++count;
-        }
-    int exponent = 0;
-    const char* after = text.data() + e + 1 + (text[e + 1] == '+');
-    std::from_chars(after, text.data() + text.size(), exponent);
+    std::from_chars(parts.digits.data(), parts.digits.data() + parts.digits.size(), digits);
+    const int count = static_cast<int>(parts.digits.size());
     // The text is digits * 10^(exponent - count + 1); the tie below it is half a last digit less.
-    if (exactly(std::fabs(value), digits * 10 - 5, exponent - count))
+    if (exactly(std::fabs(value), digits * 10 - 5, parts.exponent - count))
         --text[e - 1];
     return text;
 }

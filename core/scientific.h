@@ -9,11 +9,21 @@
 // the even digit: the page mends that (evenOnTie), so both write every double alike.
 
 #include <string>
+#include <string_view>
 
 namespace vorantis {
 
 // `value` finite and not zero.
 std::string scientificText(double value);
+
+// A text as scientificText writes it, taken apart: "-1.23450000000000e+05" has the digits
+// "123450000000000" and the exponent 5.
+struct ScientificParts {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+ScientificParts partsOf(std::string_view scientific);
 
 // A value's text as toExponential(14) writes it (a tie away from zero), with an exact tie
 // taken to the even digit instead: "1.00000000000001e+15" for 1000000000000005 becomes
