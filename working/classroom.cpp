@@ -102,15 +102,12 @@ Step commonDenominatorStep(std::int64_t first, std::int64_t second, std::int64_t
 
 Step multipleStep(std::int64_t first, std::int64_t second, std::int64_t multiple)
 {
-    // Beside 1 the multiple is the other number, which needs no finding.
+    // The finding is shown for two terms above 1 (beside 1 the multiple is the other term, and
+    // no caller asks); a negative term's is said as the calculator finds it.
     if (auto how = first > 1 && second > 1 ? howMultipleFound(first, second, multiple, false) : std::nullopt)
         return *how;
-    const std::initializer_list<std::pair<std::string_view, Math>> values{
-        {"a", term(first)}, {"b", term(second)}, {"multiple", term(multiple)}};
-    if (first == 1 || second == 1)
-        return said(translatable("the least common multiple of {a} and {b} is {multiple}"), values);
     return said(translatable("the least common multiple the calculator finds for {a} and {b} is {multiple}"),
-                values);
+                {{"a", term(first)}, {"b", term(second)}, {"multiple", term(multiple)}});
 }
 
 CommonFactor commonFactor(std::int64_t numerator, std::int64_t denominator, const Math& lowest)
