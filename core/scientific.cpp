@@ -61,7 +61,8 @@ std::string evenOnTie(double value, std::string text)
         return text; // an even last digit is the C library's too
     const ScientificParts parts = partsOf(text);
     std::uint64_t digits = 0;
-    std::from_chars(parts.digits.data(), parts.digits.data() + parts.digits.size(), digits);
+    for (const char digit : parts.digits)
+        digits = digits * 10 + std::uint64_t(digit - '0');
     const int count = static_cast<int>(parts.digits.size());
     // The text is digits * 10^(exponent - count + 1); the tie below it is half a last digit less.
     if (exactly(std::fabs(value), digits * 10 - 5, parts.exponent - count))
