@@ -45,6 +45,7 @@ class Compressing(Quiet):
             body = gzip.compress(file.read(), 9)
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Last-Modified", self.date_time_string(os.stat(path).st_mtime))
         self.send_header("Content-Encoding", "gzip")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
