@@ -152,15 +152,17 @@ export const roomOnPage = () => document.documentElement.getBoundingClientRect()
 // A target is what can be clicked or typed into, and shows (the scratch field never does).
 const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
 
-// The least size of a row's target, from the style sheet: larger under a finger.
-function leastOf(row) {
+// The least size of a row's target, from the style sheet: larger under a finger. Read once for
+// a whole layout, before it writes: a read after each write would restyle the page each time.
+function leastSizes() {
   const root = getComputedStyle(document.documentElement);
-  return parseFloat(root.getPropertyValue(row.kind === "field" ? "--field-target" : "--button-target"));
+  const [field, button] = ["--field-target", "--button-target"].map((name) => parseFloat(root.getPropertyValue(name)));
+  return (row) => (row.kind === "field" ? field : button);
 }
 
 // The least scale at which every target of the rows is big enough for the pointer, and never
 // below the zoom.
-function targetScale(rows, win, zoom) {
+function targetScale(rows, { win, zoom, leastOf }) {
   return Math.max(zoom / 100, ...rows.filter(isTarget).map((row) => {
     const [left, top, right, bottom] = pixelBox(row, win);
     return leastOf(row) / Math.min(right - left, bottom - top);
@@ -168,7 +170,8 @@ function targetScale(rows, win, zoom) {
 }
 
 // The width the whole window needs to show at its own layout.
-export const wholeWindowWidth = (built, win, zoom) => (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], win, zoom);
+export const wholeWindowWidth = (built, win, zoom) =>
+  (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], { win, zoom, leastOf: leastSizes() });
 
 // Puts a row's element at its box, from the corner [left, top] of what it is laid out in,
 // scaled by sx across and sy down.
@@ -207,8 +210,8 @@ function bounds(rows, { win }) {
 // A part of a panel too wide for the screen: narrower than the screen where it must be, never so
 // narrow that a target gets too small. Gives the least scale it lays its text out at.
 function layOutPart(part, inside, at) {
-  const { win, zoom } = at;
-  const sy = targetScale(part.rows, win, zoom);
+  const { win, leastOf } = at;
+  const sy = targetScale(part.rows, at);
   const [l, t, r, b] = bounds(part.rows, at);
   const widest = part.rows.filter(isTarget).map((row) => {
     const [left, , right] = pixelBox(row, win);
@@ -222,9 +225,9 @@ function layOutPart(part, inside, at) {
 
 // A panel on its own, its heading above it, whole where it fits `inside`, else as its parts.
 function layOutPanel(panel, inside, at) {
-  const { win, zoom } = at;
+  const { zoom } = at;
   const rows = panel.parts.flatMap((part) => part.rows);
-  const scale = targetScale(rows, win, zoom);
+  const scale = targetScale(rows, at);
   if (panel.heading) { // above the panel, no smaller than the style sheet allows
     const heading = at.built.elements.get(panel.heading.name);
     heading.style.left = heading.style.top = heading.style.width = heading.style.height = "";
@@ -245,10 +248,10 @@ function layOutPanel(panel, inside, at) {
 // Lays the controls out in `room`, the width the surface may take (the page's, less a working
 // pane beside it); gives the scale the text beside them takes.
 export function layOutSurface(built, win, surface, zoom, room) {
-  const at = { built, win, zoom };
+  const at = { built, win, zoom, leastOf: leastSizes() };
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
-  const windowed = room >= width * targetScale(all, win, zoom);
+  const windowed = room >= width * targetScale(all, at);
   surface.classList.toggle("reflow", !windowed);
   document.body.classList.toggle("reflowed", !windowed);
   if (windowed) {
