@@ -10,6 +10,7 @@ import os
 import shutil
 import tempfile
 import threading
+import time
 
 from selenium.webdriver import Chrome, ChromeOptions
 from selenium.webdriver.remote.remote_connection import RemoteConnection
@@ -32,9 +33,12 @@ COMPRESSED = (".woff2", ".gz", ".png")
 
 class Compressing(Quiet):
     """Sends each file gzip-compressed, as a static host that compresses does, unless it is
-    compressed already."""
+    compressed already; a file named in `late` after that many seconds."""
+
+    late = {}
 
     def send_head(self):
+        time.sleep(self.late.get(os.path.basename(self.path.split("?")[0]), 0))
         path = self.translate_path(self.path)
         if os.path.isdir(path):
             path = os.path.join(path, "index.html")
