@@ -110,6 +110,23 @@ TEST(ControlTable, HidesOnlyTheScratchFieldAndTheResultsMinusSignAtStart)
     EXPECT_EQ(hidden, "Text35 Label41 ");
 }
 
+// The menus as a pupil reads them down, in both front ends: a tick beside the two entries that
+// show or hide a part of the window and nowhere else, a rule between groups of entries.
+TEST(Menus, TickWhatShowsOrHidesAndRuleOffTheirGroups)
+{
+    std::string read;
+    for (const Menu& menu : menus()) {
+        read += std::string(menu.caption) + ":";
+        for (const MenuCommand& command : menu.commands)
+            read += std::string(command.separatorBefore ? " |" : "") + (command.checkable ? " [x]" : " ") +
+                std::string(command.caption);
+        read += "\n";
+    }
+    EXPECT_EQ(read,
+              "&File: &Clear &Print Worksheet… | &About  E&xit\n"
+              "&View: [x]&Working [x]&Practice &Read Aloud | Zoom &In Zoom &Out &Actual Size | &Language\n");
+}
+
 // Alt and a letter opens a menu, and a letter in it runs a command: two entries with one letter
 // would leave one of them out of reach of the keyboard (Dutch "&Uitwerking" beside "&Uitzoomen").
 TEST(Menus, GiveEveryEntryALetterOfItsOwnInEveryLanguage)

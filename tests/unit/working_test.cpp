@@ -59,6 +59,14 @@ bool inPanel(const std::string& control, const std::string& panel)
     return procedureFor(control)->panel == panel;
 }
 
+std::size_t occurrences(std::string_view text, std::string_view part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 class WorkedExamples : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(WorkedExamples, SayEachStepAsWorkedByHand)
@@ -68,9 +76,17 @@ TEST_P(WorkedExamples, SayEachStepAsWorkedByHand)
         if (inPanel(row.columns[0], GetParam())) {
             MemoryForm form;
             typeInto(form, row.columns[1]);
-            EXPECT_EQ(working::plainText(explain(runClick(*procedureFor(row.columns[0]), form))),
-                      unescaped(row.columns[2]))
+            const working::Entry entry = explain(runClick(*procedureFor(row.columns[0]), form));
+            const std::string text = working::plainText(entry);
+            EXPECT_EQ(text, unescaped(row.columns[2])) << "working.table line " << row.line;
+            // The page shows each of its lines as a line of its own, the answer in bold.
+            const std::string page = working::html(entry);
+            EXPECT_EQ(occurrences(page, "<h3 ") + occurrences(page, "<p "), occurrences(text, "\n") + 1)
                 << "working.table line " << row.line;
+            if (entry.result)
+                EXPECT_NE(page.find("<strong>" + working::html(*entry.result, *entry.language) + "</strong>"),
+                          std::string::npos)
+                    << "working.table line " << row.line;
             ++rows;
         }
     EXPECT_GT(rows, 0) << "no worked example of the panel";
