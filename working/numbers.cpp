@@ -22,14 +22,14 @@ Math withRemainder(const Math& division, const std::string& quotient, const std:
 }
 
 // Why the quotient is the whole number below: said where a sign or a decimal makes it less plain.
-bool addRoundingDown(Entry& entry, const Math& division, double dividend, double divisor,
+void addRoundingDown(Entry& entry, const Math& division, double dividend, double divisor,
                      const std::string& quotient)
 {
     const double exact = checkedDivide(dividend, divisor);
     const bool plain =
         dividend >= 0 && divisor > 0 && std::trunc(dividend) == dividend && std::trunc(divisor) == divisor;
     if (plain || std::floor(exact) == exact)
-        return false;
+        return;
     const std::string exactText = textOf(exact);
     const std::initializer_list<std::pair<std::string_view, Math>> values{
         {"division", relation(division, "=", term(exactText))},
@@ -45,9 +45,6 @@ bool addRoundingDown(Entry& entry, const Math& division, double dividend, double
             said(translatable("in the calculator's binary arithmetic the quotient comes out a "
                               "little below {exact}, so it is rounded down to {quotient}"),
                  values));
-    else
-        return false;
-    return true;
 }
 
 } // namespace
