@@ -100,13 +100,12 @@ function showWhole({ target }) {
 // The working stands beside the panels where the screen has room for both, the height of the
 // screen; elsewhere below them. Its text is never smaller than a phone's body text.
 function layOut() {
-  const room = pageWidth;
-  const beside = (view.working || view.practice) && room >= win.workingBesideFrom;
+  const beside = (view.working || view.practice) && pageWidth >= win.workingBesideFrom;
   document.body.classList.toggle("beside", beside);
   // The pane takes what the whole window leaves, or else its least width beside the panels.
   const least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
-  const paneWidth = !beside ? 0 : room - whole >= least ? room - whole : least;
-  const scale = layOutSurface(built, win, surface, view.zoom, room - paneWidth);
+  const paneWidth = !beside ? 0 : pageWidth - whole >= least ? pageWidth - whole : least;
+  const scale = layOutSurface(built, win, surface, view.zoom, pageWidth - paneWidth);
   byId("window").style.setProperty("--pane-width", `${paneWidth}px`);
   status.style.fontSize = `${win.face.statusLinePoints * scale}pt`;
   pane.style.fontSize = `max(16px, ${win.face.workingPanePoints * scale}pt)`;
@@ -237,7 +236,6 @@ function start(code) {
   // Measured before the controls are made, while the page is quick to lay out; measuring it
   // again before they are placed would lay them all out where they were made.
   pageWidth = roomOnPage();
-  const wide = pageWidth >= win.workingBesideFrom;
   document.body.style.fontFamily = `"${win.face.family}", sans-serif`; // the window's, shipped with the page
   built = buildSurface(win, surface, run);
   working("clear");
@@ -247,7 +245,7 @@ function start(code) {
   marked.clear();
   // A first visit on a screen with room beside the panels shows the working there.
   const { working: shown, zoom, language, practice: practising } = storage.read();
-  view = { working: shown === undefined ? wide : shown === true,
+  view = { working: shown === undefined ? pageWidth >= win.workingBesideFrom : shown === true,
     zoom: Math.round(Number(zoom) / win.zoom.step) * win.zoom.step || 0, ...(language && { language }),
     practice: practising === true };
   showPractice(view.practice || Boolean(addressedSheet()), addressedSheet());
