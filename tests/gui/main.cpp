@@ -2,6 +2,9 @@
 // The window tests run on Qt's offscreen platform with one large screen, so that they need no
 // display and the window can grow to its largest zoom; their settings go to a scratch folder.
 
+#include "app/application_identity.h"
+#include "app/deferred_icons.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -13,7 +16,9 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VORANTIS_TESTS_DIR "/gui/screens.json");
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Vorantis");
+    // Identified and styled as the program's own start does it.
+    vorantis::identifyApplication();
+    vorantis::deferStyleIcons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
