@@ -58,7 +58,8 @@ Math written(const std::string& text)
     return parts.size() == 1 ? parts.front() : working::row(std::move(parts));
 }
 
-// "click addfrac Text29=1 Text30=2 ... answer": the line of the click's entry that is said.
+// "click addfrac Text29=1 Text30=2 ... answer": the line of the click's entry that is said, or
+// with "whole" the entry itself.
 std::string clicked(const std::string& text)
 {
     std::istringstream words(text.substr(std::string_view("click ").size()));
@@ -72,6 +73,8 @@ std::string clicked(const std::string& text)
     MemoryForm form;
     typeInto(form, typed);
     const working::Entry entry = explain(runClick(*procedureFor(control), form));
+    if (line == "whole") // as it is read aloud and announced: every line a sentence
+        return working::spoken(entry);
     const working::Step& said = line == "heading" ? entry.heading
         : line == "answer"                        ? *entry.result
                                                   : entry.steps.at(static_cast<std::size_t>(step - 1));
