@@ -153,8 +153,8 @@ export const roomOnPage = () => document.documentElement.getBoundingClientRect()
 const isTarget = (row) => (row.kind === "field" || row.kind === "button" || row.runs) && !row.hidden;
 
 // The least size of a row's target, from the style sheet: larger under a finger. Read once for
-// a whole layout, before it writes: a read after each write would restyle the page each time.
-function leastSizes() {
+// a whole layout, before it writes: a read after a write would restyle the page then and there.
+export function leastSizes() {
   const root = getComputedStyle(document.documentElement);
   const [field, button] = ["--field-target", "--button-target"].map((name) => parseFloat(root.getPropertyValue(name)));
   return (row) => (row.kind === "field" ? field : button);
@@ -170,8 +170,8 @@ function targetScale(rows, { win, zoom, leastOf }) {
 }
 
 // The width the whole window needs to show at its own layout.
-export const wholeWindowWidth = (built, win, zoom) =>
-  (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], { win, zoom, leastOf: leastSizes() });
+export const wholeWindowWidth = (built, win, zoom, leastOf) =>
+  (win.width / win.twipsPerPixel) * targetScale([...built.rows.values()], { win, zoom, leastOf });
 
 // Puts a row's element at its box, from the corner [left, top] of what it is laid out in,
 // scaled by sx across and sy down.
@@ -246,9 +246,10 @@ function layOutPanel(panel, inside, at) {
 }
 
 // Lays the controls out in `room`, the width the surface may take (the page's, less a working
-// pane beside it); gives the scale the text beside them takes.
-export function layOutSurface(built, win, surface, zoom, room) {
-  const at = { built, win, zoom, leastOf: leastSizes() };
+// pane beside it), their targets at least `leastOf` theirs; gives the scale the text beside
+// them takes.
+export function layOutSurface(built, win, surface, zoom, room, leastOf) {
+  const at = { built, win, zoom, leastOf };
   const all = [...built.rows.values()];
   const width = win.width / win.twipsPerPixel;
   const windowed = room >= width * targetScale(all, at);

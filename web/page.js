@@ -4,7 +4,7 @@
 // and keeps the view. No procedure runs here, and no word of the window is written here:
 // the module hands over the window (web/window_json.cpp), which layout.js and menus.js build.
 import createVorantis from "./vorantis.js";
-import { buildSurface, layOutSurface, roomOnPage, wholeWindowWidth } from "./layout.js";
+import { buildSurface, layOutSurface, leastSizes, roomOnPage, wholeWindowWidth } from "./layout.js";
 import { buildMenuBar, popupMenu } from "./menus.js";
 import { keepInSight, makeKeys, offerKeys } from "./keys.js";
 import { offerReadAloud, readAloud } from "./read_aloud.js";
@@ -100,12 +100,13 @@ function showWhole({ target }) {
 // The working stands beside the panels where the screen has room for both, the height of the
 // screen; elsewhere below them. Its text is never smaller than a phone's body text.
 function layOut() {
+  const leastOf = leastSizes(); // before the first write
   const beside = (view.working || view.practice) && pageWidth >= win.workingBesideFrom;
   document.body.classList.toggle("beside", beside);
   // The pane takes what the whole window leaves, or else its least width beside the panels.
-  const least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom);
+  const least = win.workingBesideFrom * 0.3, whole = wholeWindowWidth(built, win, view.zoom, leastOf);
   const paneWidth = !beside ? 0 : pageWidth - whole >= least ? pageWidth - whole : least;
-  const scale = layOutSurface(built, win, surface, view.zoom, pageWidth - paneWidth);
+  const scale = layOutSurface(built, win, surface, view.zoom, pageWidth - paneWidth, leastOf);
   byId("window").style.setProperty("--pane-width", `${paneWidth}px`);
   status.style.fontSize = `${win.face.statusLinePoints * scale}pt`;
   pane.style.fontSize = `max(16px, ${win.face.workingPanePoints * scale}pt)`;
