@@ -13,6 +13,7 @@ void identifyApplication()
     // The id of the installed desktop entry: it matches the window to its menu entry and icon.
     QApplication::setDesktopFileName("org.example.Vorantis");
     QApplication::setWindowIcon(windowIcon());
+    deferStyleIcons();
 }
 
 } // namespace vorantis

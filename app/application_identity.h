@@ -3,7 +3,8 @@
 
 namespace vorantis {
 
-// Gives the running QApplication the name, desktop entry and icon a desktop shows for it.
+// Gives the running QApplication the name, desktop entry and icon a desktop shows for it, and
+// has the icons it may draw read only when drawn. Call it before the first widget is made.
 void identifyApplication();
 
 } // namespace vorantis

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application_identity.h"
 #include "app/command_line.h"
-#include "app/deferred_icons.h"
 #include "app/language_choice.h"
 #include "app/main_window.h"
 #include "app/platform_start.h"
@@ -14,7 +13,6 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QApplication> application = vorantis::startApplication(argc, argv);
     vorantis::speak(vorantis::currentLanguage()); // Qt's dialogs too, now that they can be
     vorantis::identifyApplication();
-    vorantis::deferStyleIcons();
     vorantis::MainWindow window;
     window.show();
     return QApplication::exec();

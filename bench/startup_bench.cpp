@@ -11,7 +11,6 @@
 // figures were measured against, is timed beside them.
 
 #include "app/application_identity.h"
-#include "app/deferred_icons.h"
 #include "app/main_window.h"
 #include "core/integer_routines.h"
 #include "layout/control_table.h"
@@ -152,7 +151,6 @@ int child(int argc, char* argv[], const std::string& mode)
     if (full) {
         // Made as the program makes it, with the icons it gives the application.
         vorantis::identifyApplication();
-        vorantis::deferStyleIcons();
         window = new vorantis::MainWindow;
     } else {
         window = bareWindow(mode == "--bare");

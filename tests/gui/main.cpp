@@ -3,7 +3,6 @@
 // display and the window can grow to its largest zoom; their settings go to a scratch folder.
 
 #include "app/application_identity.h"
-#include "app/deferred_icons.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -16,9 +15,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VORANTIS_TESTS_DIR "/gui/screens.json");
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
-    // Identified and styled as the program's own start does it.
+    // As the program's own start does it, before the first widget.
     vorantis::identifyApplication();
-    vorantis::deferStyleIcons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
