@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/language_choice.h"
 #include "app/main_window.h"
 #include "app/view_settings.h"
 
@@ -21,9 +22,14 @@
 
 namespace vorantis {
 
-// The view settings of an earlier test are gone before the window reads them.
+// The view settings of an earlier test are gone before the window reads them, and the window
+// starts in the system's language, whichever an earlier test left it speaking.
 struct FirstStart {
-    FirstStart() { QFile::remove(viewSettingsPath()); }
+    FirstStart()
+    {
+        QFile::remove(viewSettingsPath());
+        speak(systemLanguage());
+    }
 };
 
 // A window, first started, as a person uses it: every click goes to the window at the point a
