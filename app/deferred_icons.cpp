@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -77,19 +76,6 @@ public:
 } // namespace
 
 QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIconEngine(std::move(make))); }
-
-QIcon windowIcon()
-{
-    return deferredIcon([] {
-        QIcon icon;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            QImageReader reader(QString(":/icons/%1x%1/apps/org.example.Vorantis.png").arg(size), "png");
-            reader.setAutoDetectImageFormat(false); // a PNG of ours: no plugin need look at it
-            icon.addPixmap(QPixmap::fromImage(reader.read()));
-        }
-        return icon;
-    });
-}
 
 void deferStyleIcons() { QApplication::setStyle(new DeferredIconStyle); }
 

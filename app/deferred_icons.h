@@ -13,9 +13,6 @@ namespace vorantis {
 // plugin before the first frame.
 QIcon deferredIcon(std::function<QIcon()> make);
 
-// The window's icon, each size read as the PNG it is when first asked for.
-QIcon windowIcon();
-
 // Puts the application's style behind one that hands out its standard icons deferred. Call it
 // once the QApplication exists, before the first widget.
 void deferStyleIcons();

@@ -2,6 +2,7 @@
 // The icons the program gives Qt are read when something draws them, and then are the same
 // images as read at once.
 
+#include "app/application_identity.h"
 #include "app/deferred_icons.h"
 
 #include <QApplication>
