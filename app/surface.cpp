@@ -156,7 +156,7 @@ void Surface::layOut()
         const bool clickable = qobject_cast<ClickableLabel*>(widget);
         if (row->fontPoints > 0 || row->bold || clickable) {
             QFont own = font;
-            own.setPointSizeF((row->fontPoints > 0 ? row->fontPoints : controlPoints) * m_zoom / 100);
+            own.setPointSizeF(pointsOf(*row) * m_zoom / 100);
             own.setBold(row->bold);
             own.setUnderline(clickable); // a clickable label looks like a link
             widget->setFont(own);

@@ -111,7 +111,7 @@ QWidget* bareWindow(bool withFaces)
                             std::abs(row.rect.height) / 15);
         if (withFaces && (row.fontPoints > 0 || row.bold)) {
             QFont own = face;
-            own.setPointSizeF(row.fontPoints > 0 ? row.fontPoints : vorantis::controlPoints);
+            own.setPointSizeF(vorantis::pointsOf(row));
             own.setBold(row.bold);
             widget->setFont(own);
         }

@@ -21,6 +21,8 @@ namespace vorantis {
 inline constexpr std::string_view fontFamily = "Liberation Sans";
 // The client area's face where a control has none of its own: at 7 pt every caption fits.
 inline constexpr double controlPoints = 7;
+// The size of a control's face at 100 %: its own, or the client area's.
+inline double pointsOf(const ControlRow& row) { return row.fontPoints > 0 ? row.fontPoints : controlPoints; }
 // The status line's, a little larger: the longest message still fits on its line.
 inline constexpr double statusLinePoints = 8;
 // The working's, larger than the panels': a pupil reads it as a page of an exercise book.

@@ -177,7 +177,7 @@ export const wholeWindowWidth = (built, win, zoom, leastOf) =>
 // scaled by sx across and sy down.
 function place(row, [left, top], sx, sy, { built, win }) {
   const element = built.elements.get(row.name);
-  const points = (row.fontPoints || win.face.controlPoints) * Math.min(sx, sy);
+  const points = row.fontPoints * Math.min(sx, sy);
   element.style.fontSize = row.kind === "field" ? `max(16px, ${points}pt)` : `${points}pt`;
   const [x0, y0, x1, y1] = pixelBox(row, win);
   const [width, height] = [(x1 - x0) * sx, (y1 - y0) * sy];

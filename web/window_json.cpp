@@ -43,7 +43,7 @@ std::string control(const ControlRow& row)
     json.member("rect",
                 "[" + number(r.left) + "," + number(r.top) + "," + number(r.width) + "," + number(r.height) +
                     "]");
-    json.number("fontPoints", row.fontPoints);
+    json.number("fontPoints", pointsOf(row)); // the client area's where the row has none
     json.boolean("bold", row.bold);
     json.boolean("hidden", row.startsHidden);
     json.text("spokenName", spokenNameOf(row));
