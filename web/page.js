@@ -414,6 +414,7 @@ createVorantis({ form, instantiateWasm }).then(async (loaded) => {
     tell(notLoaded(asked));
   performance.mark("vorantis-ready");
   document.documentElement.dataset.ready = "";
+  document.head.append(byId("afterStart").content);
   // Offline after the first visit: the service worker keeps the site's files. It is asked
   // for once the page is usable, so that it never slows the first visit down; a new build's
   // is looked for at once, to keep the next visit, rather than when the browser gets to it.

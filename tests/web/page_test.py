@@ -505,20 +505,24 @@ try:
     no_faults("with the practice room open")
     practice_offline()
     printed_sheet()
-    # A new build reaches the next visit: a copy of the site visited, built anew (a style changed and
-    # the worker's version with it), and visited again.
+    # A new build reaches the next visit: a copy of the site visited, built anew (the page and a file
+    # the worker keeps changed, and the worker's version with them), and visited again.
     with tempfile.TemporaryDirectory() as scratch:
         copy = pathlib.Path(shutil.copytree(site, pathlib.Path(scratch, "site")))
         again = serve(copy)
         open_page(again)
         driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
-        (copy / "style.css").write_text((copy / "style.css").read_text() + ":root { --build: next; }\n")
+        page = copy / "index.html"
+        page.write_text(page.read_text().replace('<html lang="en">', '<html lang="en" data-build="next">'))
+        manifest = copy / "manifest.webmanifest"
+        manifest.write_text(manifest.read_text().replace("{", '{"build": "next",', 1))
         worker = copy / "service-worker.js"
         worker.write_text(re.sub(r"vorantis-[0-9a-f]{16}", "vorantis-next", worker.read_text()))
         open_page(again)
-        build = script("""return [Boolean(navigator.serviceWorker.controller),
-            getComputedStyle(document.documentElement).getPropertyValue("--build")]""")
-        check(build == [True, "next"], f"the visit after a new build: worker, build {build}")
+        build = driver.execute_async_script("""const done = arguments[0];
+            fetch("manifest.webmanifest").then((answer) => answer.json()).then((kept) => done([
+              Boolean(navigator.serviceWorker.controller), document.documentElement.dataset.build, kept.build]));""")
+        check(build == [True, "next", "next"], f"the visit after a new build: worker, page, kept file {build}")
     run_rows(single, (1920, 1080, False))
     # The single file holds every language's words: German shows with nothing fetched.
     cdp("Emulation.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "de-DE,de"})
