@@ -418,7 +418,9 @@ createVorantis({ form, instantiateWasm }).then(async (loaded) => {
   // Offline after the first visit: the service worker keeps the site's files. It is asked
   // for once the page is usable, so that it never slows the first visit down; a new build's
   // is looked for at once, to keep the next visit, rather than when the browser gets to it.
+  // A first visit has just been given the server's worker: it asks nothing more.
+  const served = Boolean(navigator.serviceWorker?.controller);
   if (location.protocol.startsWith("http") && "serviceWorker" in navigator)
     navigator.serviceWorker.register("service-worker.js", { updateViaCache: "none" })
-      .then((registration) => registration.update()).catch(() => { /* offline: the kept worker stays */ });
+      .then((registration) => served && registration.update()).catch(() => { /* offline: the kept worker stays */ });
 });
