@@ -177,6 +177,16 @@ std::string row(const Math& math, const Language& writtenIn)
     return said;
 }
 
+// A failure said after the heading is a sentence of its own, which a braille display shows
+// with its capital. Only ASCII's small letters are raised, as the failures begin in the five
+// languages; one that begins otherwise is said as written.
+std::string asSentence(std::string said)
+{
+    if (!said.empty() && said[0] >= 'a' && said[0] <= 'z')
+        said[0] = static_cast<char>(said[0] - 'a' + 'A');
+    return said;
+}
+
 } // namespace
 
 std::string spoken(const Math& math, const Language& writtenIn)
@@ -230,7 +240,7 @@ std::string spoken(const Entry& entry)
         if (last)
             add(spoken(*last, *entry.language));
     if (entry.failure)
-        add(entry.failure->said());
+        add(asSentence(entry.failure->said()));
     return said;
 }
 
