@@ -133,7 +133,6 @@ void addMeasures(Object& json)
     json.number("height", clientHeightTwips);
     Object face;
     face.text("family", fontFamily);
-    face.number("controlPoints", controlPoints);
     face.number("statusLinePoints", statusLinePoints);
     face.number("workingPanePoints", workingPanePoints);
     face.number("workingPaneLines", workingPaneLines);
