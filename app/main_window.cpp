@@ -17,6 +17,7 @@
 #include "working/explain.h"
 #include "working/speech.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -35,18 +36,36 @@ namespace {
 
 constexpr int smallestFittedZoom = 50;
 
+// A plain widget is a client area to the accessibility bus; this one is the program's window,
+// a frame with the title a screen reader names when the pupil comes to it.
+QAccessibleInterface* asWindow(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(MainWindow::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    [[maybe_unused]] static const bool framed = (QAccessible::installFactory(asWindow), true);
     const std::optional<ViewSettings> remembered = readViewSettings();
     if (remembered && !remembered->language.isEmpty())
         if (const Language* chosen = languageCoded(remembered->language.toStdString()))
             speak(*chosen); // chosen in the View menu, over the system's
     setObjectName("Vorantis");
     setWindowTitle("Vorantis"); // a name, in every language
-    auto* central = new QWidget(this);
-    auto* row = new QHBoxLayout(central);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    frame->setMenuBar(m_menuBar);
+    m_central = new QWidget(this);
+    frame->addWidget(m_central);
+    m_statusBar = new QStatusBar(this);
+    frame->addWidget(m_statusBar);
+    auto* row = new QHBoxLayout(m_central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     m_column = new QVBoxLayout;
@@ -54,9 +73,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_column->setSpacing(0);
     row->addLayout(m_column);
     row->setAlignment(m_column, Qt::AlignTop);
-    m_surface = new Surface([this](const Procedure& procedure) { run(procedure); }, central);
+    m_surface = new Surface([this](const Procedure& procedure) { run(procedure); }, m_central);
     m_column->addWidget(m_surface);
-    setCentralWidget(central);
     m_form = std::make_unique<WidgetForm>(m_surface);
 
     m_readAloud = new ReadAloud(
@@ -72,7 +90,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildMenu();
     followTabOrder();
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    frame->setSizeConstraint(QLayout::SetFixedSize);
     m_view = remembered.value_or(ViewSettings{});
     showWorking(m_view.working);
     showPractice(m_view.practice);
@@ -416,7 +434,7 @@ bool MainWindow::fitsScreenAt(int percent)
 
 void MainWindow::showEvent(QShowEvent* event)
 {
-    QMainWindow::showEvent(event);
+    QWidget::showEvent(event);
     // Shown, the window knows its screen and its frame; on another screen it is fitted anew.
     connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
     fitToScreen();
@@ -428,7 +446,7 @@ void MainWindow::fitToScreen() { zoomTo(m_view.zoom); }
 // offer: a zoom that does not fit is brought down to one that does (zoomTo).
 bool MainWindow::event(QEvent* event)
 {
-    const bool handled = QMainWindow::event(event);
+    const bool handled = QWidget::event(event);
     if (event->type() == QEvent::UpdateRequest && m_zoomInUnmeasured) {
         m_zoomInUnmeasured = false;
         QTimer::singleShot(0, this, &MainWindow::enableZoomCommands);
@@ -439,7 +457,7 @@ bool MainWindow::event(QEvent* event)
 // A window grown by the zoom or the working moves rather than reach past an edge of the screen.
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    QWidget::resizeEvent(event);
     if (!isVisible() || !screen())
         return;
     const QRect room = screen()->availableGeometry();

@@ -18,7 +18,7 @@
 #include "layout/window.h"
 #include "working/log.h"
 
-#include <QMainWindow>
+#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -27,6 +27,8 @@
 class QAction;
 class QBoxLayout;
 class QMenu;
+class QMenuBar;
+class QStatusBar;
 
 namespace vorantis {
 
@@ -37,12 +39,20 @@ class Surface;
 class WorkingPane;
 struct Procedure;
 
-class MainWindow : public QMainWindow {
+// A plain window whose column holds the menu bar, the panels and the status line. Qt's main
+// window would bring its dock and toolbar layout, which this window never uses, at about half
+// a megabyte more at start.
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    QMenuBar* menuBar() const { return m_menuBar; }
+    QStatusBar* statusBar() const { return m_statusBar; }
+    // The panels, and beside them the working and the practice room once shown.
+    QWidget* centralWidget() const { return m_central; }
 
     // The status line that shows a failure; empty when the last click succeeded.
     QString failureMessage() const;
@@ -78,6 +88,9 @@ private:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_central = nullptr;
+    QStatusBar* m_statusBar = nullptr;
     Surface* m_surface = nullptr;
     QBoxLayout* m_column = nullptr; // the panels, and the working below them
     WorkingPane* m_pane = nullptr; // made when first shown

@@ -162,7 +162,7 @@ int child(int argc, char* argv[], const std::string& mode)
     std::printf("%lld %ld", microsecondsOf(firstPaint.drawnAt), firstPaint.peakAtFirstFrame);
 
     if (full) {
-        auto* surface = static_cast<QMainWindow*>(window)->centralWidget();
+        auto* surface = static_cast<vorantis::MainWindow*>(window)->centralWidget();
         auto* result = surface->findChild<QLineEdit*>("Text22");
         surface->findChild<QLineEdit*>("Text20")->setText("12.3");
         surface->findChild<QLineEdit*>("Text21")->setText("4.1");

@@ -60,6 +60,9 @@ def inner(program):
     Atspi.get_desktop(0).get_child_count()
     app, nodes = launch(program, "[view]\nworking=true\nzoom=100\n")
     try:
+        # The window is a frame with its title, as a screen reader names the window it is in.
+        frames = [(n.get_name(), n.get_role()) for n in nodes if n.get_role() in (Atspi.Role.FRAME, Atspi.Role.FILLER)]
+        assert frames[0] == ("Vorantis", Atspi.Role.FRAME), frames
         shown = [n for n in nodes if n.get_state_set().contains(Atspi.StateType.SHOWING)]
         working = next(n for n in shown if n.get_name() == "Working")
         texts = [n for n in shown if n.get_role() == Atspi.Role.TEXT and n != working]

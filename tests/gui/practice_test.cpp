@@ -139,14 +139,18 @@ TEST_F(Room, AnswersAndMovesGetTheLibrarysReplyWrittenAndAnnounced)
         click(row.move);
         const Reply due = row.move == std::string("check") ? library.answer(answer) : library.showWorking();
         EXPECT_EQ(reply(), written(due));
-        if (!row.firstLine.isEmpty())
+        if (!row.firstLine.isEmpty()) {
             EXPECT_EQ(written(due).section('\n', 0, 0), row.firstLine);
-        if (row.move == std::string("check") && row.language == std::string("de"))
+        }
+        if (row.move == std::string("check") && row.language == std::string("de")) {
             EXPECT_TRUE(answer.texts[0].find(',') != std::string::npos && due.outcome == Outcome::right);
-        if (row.move == std::string("showWorking") && row.language == std::string("de"))
+        }
+        if (row.move == std::string("showWorking") && row.language == std::string("de")) {
             EXPECT_TRUE(reply().contains(',')) << reply().toStdString();
-        if (!row.tally.isEmpty())
+        }
+        if (!row.tally.isEmpty()) {
             EXPECT_TRUE(caption("tally").contains(row.tally)) << caption("tally").toStdString();
+        }
         EXPECT_TRUE(heard().startsWith(toQString(working::spoken(due.lines.front(), currentLanguage()))))
             << heard().toStdString();
     }
