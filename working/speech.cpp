@@ -177,16 +177,6 @@ std::string row(const Math& math, const Language& writtenIn)
     return said;
 }
 
-// A failure said after the heading is a sentence of its own, which a braille display shows
-// with its capital. Only ASCII's small letters are raised, as the failures begin in the five
-// languages; one that begins otherwise is said as written.
-std::string asSentence(std::string said)
-{
-    if (!said.empty() && said[0] >= 'a' && said[0] <= 'z')
-        said[0] = static_cast<char>(said[0] - 'a' + 'A');
-    return said;
-}
-
 } // namespace
 
 std::string spoken(const Math& math, const Language& writtenIn)
@@ -241,6 +231,20 @@ std::string spoken(const Entry& entry)
             add(spoken(*last, *entry.language));
     if (entry.failure)
         add(asSentence(entry.failure->said()));
+    return said;
+}
+
+std::string asSentence(std::string said)
+{
+    const auto first = said.empty() ? 0 : static_cast<unsigned char>(said[0]);
+    if (first >= 'a' && first <= 'z') {
+        said[0] = static_cast<char>(first - 'a' + 'A');
+    } else if (first == 0xC3 && said.size() >= 2) {
+        // à to þ, but for ÷, are C3 A0 to C3 BE in UTF-8, and their capitals C3 80 to C3 9E.
+        const auto second = static_cast<unsigned char>(said[1]);
+        if (second >= 0xA0 && second <= 0xBE && second != 0xB7)
+            said[1] = static_cast<char>(second - 0x20);
+    }
     return said;
 }
 

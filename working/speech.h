@@ -16,6 +16,10 @@ std::string spoken(const Math& math, const Language& writtenIn);
 std::string spoken(const Step& step, const Language& writtenIn);
 // The heading, the steps, the answer and the failure, each a sentence of its own.
 std::string spoken(const Entry& entry);
+// A failure said after the heading is a sentence of its own, which a braille display shows with
+// its capital: a small first letter, ASCII's or Latin-1's (é, ü, ñ), is raised. One that begins
+// with a number, a sign or a quotation is said as written.
+std::string asSentence(std::string said);
 // A field's number as a screen reader should say it, in the language in use ("0 point 1 2 5",
 // "1 times ten to the power of 20"); nothing where the text says itself ("12") or is no number.
 std::string spokenValue(const std::string& text);

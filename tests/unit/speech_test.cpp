@@ -105,5 +105,35 @@ TEST(Speech, SaysEveryRowOfEachLanguagesGoldenTableAsItsPeopleSayIt)
     }
 }
 
+TEST(Speech, AFailureSaidAfterItsHeadingBeginsWithACapitalInEveryLanguagesLetters)
+{
+    const struct {
+        const char* written;
+        const char* said;
+    } rows[] = {
+        {"the right operand is 0", "The right operand is 0"},
+        {"a", "A"},
+        {"z", "Z"},
+        {"élève", "Élève"},
+        {"über", "Über"},
+        {"ñ", "Ñ"},
+        {"à", "À"},
+        {"þ", "Þ"},
+        {"Already a capital", "Already a capital"},
+        {"Über", "Über"},
+        {"97 × 2147483647 is too large", "97 × 2147483647 is too large"},
+        {"«x» is no number", "«x» is no number"},
+        {"÷ 2", "÷ 2"}, // a sign between the letters
+        {"ß", "ß"}, // no capital of one letter
+        {"ÿ", "ÿ"}, // its capital is outside Latin-1
+        {"`a", "`a"},
+        {"{a", "{a"},
+        {"\xC3", "\xC3"}, // a letter cut short
+        {"", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(working::asSentence(row.written), row.said) << row.written;
+}
+
 } // namespace
 } // namespace vorantis::testing
