@@ -13,20 +13,14 @@ import re
 import sys
 
 import modules
+from page_text import SITE_POLICY, replace_once
 
-SITE_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
 SINGLE_FILE_POLICY = (
     "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; "
     "style-src 'unsafe-inline'; font-src data:; connect-src data:; img-src data:"
 )
 
 site, scripts, output = (pathlib.Path(arg) for arg in sys.argv[1:])
-
-
-def replace_once(text, old, new):
-    if text.count(old) != 1:
-        sys.exit(f"bundle.py: expected one {old!r} in the page")
-    return text.replace(old, new)
 
 
 def inline_script(source):

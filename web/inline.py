@@ -14,16 +14,11 @@ import pathlib
 import re
 import sys
 
+from page_text import SITE_POLICY, replace_once
+
 site = pathlib.Path(sys.argv[1])
 SHEETS = ("fonts.css", "style.css")
 SCRIPT = "page.js"
-POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
-
-
-def replace_once(text, old, new):
-    if text.count(old) != 1:
-        sys.exit(f"inline.py: expected one {old!r} in the page")
-    return text.replace(old, new)
 
 
 def admitted(text):  # a policy's source for an inline element with this text
@@ -43,7 +38,7 @@ links = "".join(f'<link rel="stylesheet" href="{sheet}">\n' for sheet in SHEETS)
 page = replace_once(page, links, element("style", style) + "\n")
 page = replace_once(page, f'<script type="module" src="{SCRIPT}"></script>',
                     element("script", script, ' type="module"'))
-page = replace_once(page, POLICY, f"default-src 'self'; style-src 'self' {admitted(style)}; "
+page = replace_once(page, SITE_POLICY, f"default-src 'self'; style-src 'self' {admitted(style)}; "
                     f"script-src 'self' 'wasm-unsafe-eval' {admitted(script)}")
 # The module's preload first: its request then leaves as soon as the head's first bytes arrive.
 preload = re.search(r'<link rel="preload" id="module"[^>]*>\n', page)[0]
