@@ -41,7 +41,7 @@ unicodes = [c for first, last in RANGES for c in range(first, last + 1)]
 unicode_range = ", ".join(f"U+{a:X}" if a == b else f"U+{a:X}-{b:X}" for a, b in RANGES)
 css = ["/* Written by web/fonts.py from the fonts it was given. */"]
 for path in map(pathlib.Path, fonts):
-    font = TTFont(path)
+    font = TTFont(path, recalcTimestamp=False)  # the same fonts make the same files, and the same site version
     family, weight = font["name"].getDebugName(1), font["OS/2"].usWeightClass
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=unicodes)
