@@ -36,8 +36,8 @@ def requested():  # what the page asked for since the last call, in order: none 
     return urls
 
 
-def fetched():  # the languages' files and the practice room's the page asked for since the last call, by name
-    names = [url.rpartition("/")[2] for url in requested()]
+def fetched(urls=None):  # the languages' files and the practice room's the page asked for since the last call, by name
+    names = [url.rpartition("/")[2] for url in (requested() if urls is None else urls)]
     return sorted(n for n in names if n.endswith(".lang.gz")), sorted(n for n in names if re.search("practice|print_sheet", n))
 
 
@@ -411,7 +411,11 @@ try:
         shown = script("return [document.documentElement.lang, ...arguments[0].map(id => document.getElementById(id))"
                        ".map(e => e.tagName == 'INPUT' ? e.value : e.textContent)]",
                        ["file", "Label8", "Text1", "n", "d", "Text2"])
-        words_had, room = fetched()  # and none of the practice room, which it never opened
+        asked = requested()
+        words_had, room = fetched(asked)  # and none of the practice room, which it never opened
+        # The window's face comes inside the page: no text waits for a font file of its own.
+        check(not [url for url in asked if url.endswith((".woff", ".woff2", ".ttf"))]
+              and script("return document.fonts.check('16px \"Liberation Sans\"')"), f"fonts asked for: {asked}")
         check(shown == [code, *words] and words_had == ([f"{code}.lang.gz"] if code != "en" else []) and not room,
               f"a first visit from a browser that accepts {accepted}: {shown}, fetched {words_had} {room}")
         if code == "en":
