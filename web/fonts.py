@@ -49,5 +49,9 @@ for path in map(pathlib.Path, fonts):
     font.flavor = "woff2"
     font.save(out / f"{path.stem}.woff2")
     css.append(f'@font-face {{\n  font-family: "{family}";\n  font-weight: {weight};\n'
-               f'  src: url({path.stem}.woff2) format("woff2");\n  unicode-range: {unicode_range};\n}}')
+               f'  src: url({path.stem}.woff2) format("woff2");\n  unicode-range: {unicode_range};\n'
+               # Text is drawn at once in the system's face, and in this one when it arrives: on a
+               # slow link the page is asked for it only once its text is first laid out, after
+               # the module, and a face that blocks would hide every caption for that latency.
+               '  font-display: swap;\n}')
 (out / "fonts.css").write_text("\n".join(css) + "\n")

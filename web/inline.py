@@ -1,16 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Puts the site's style sheets, their fonts and its one script inside index.html, and takes their
-files away.
+"""Puts the site's style sheets and its one script inside index.html, and takes their files away.
 
 On a slow link each file the page asks for waits one latency before its first byte: the page's
 own files, asked for only once the page has arrived, spent that wait with nothing to send. Inside
 the page they arrive with it, while the module, whose preload stands first in the head, waits
-for its first byte. The page's policy admits the two elements by the hash of their text, and
-fonts from data: URLs.
-
-The font most of all: asked for only once the page first lays its text out, after the module,
-it came a latency later, and until then the browser showed no text at all. Inside the page its
-bytes fill the time the module's request spends waiting for its first byte.
+for its first byte. The page's policy admits the two elements by the hash of their text.
 
     inline.py SITE_DIR   (after bundle.py, which reads the files this one takes away)
 """
@@ -20,7 +14,7 @@ import pathlib
 import re
 import sys
 
-from page_text import SITE_POLICY, replace_once, with_fonts_inside
+from page_text import SITE_POLICY, replace_once
 
 site = pathlib.Path(sys.argv[1])
 SHEETS = ("fonts.css", "style.css")
@@ -38,18 +32,18 @@ def element(tag, text, kind=""):
 
 
 page = (site / "index.html").read_text()
-style, fonts = with_fonts_inside("".join((site / sheet).read_text() for sheet in SHEETS), site)
+style = "".join((site / sheet).read_text() for sheet in SHEETS)
 script = (site / SCRIPT).read_text()
 links = "".join(f'<link rel="stylesheet" href="{sheet}">\n' for sheet in SHEETS)
 page = replace_once(page, links, element("style", style) + "\n")
 page = replace_once(page, f'<script type="module" src="{SCRIPT}"></script>',
                     element("script", script, ' type="module"'))
-page = replace_once(page, SITE_POLICY, f"default-src 'self'; style-src 'self' {admitted(style)}; font-src data:; "
+page = replace_once(page, SITE_POLICY, f"default-src 'self'; style-src 'self' {admitted(style)}; "
                     f"script-src 'self' 'wasm-unsafe-eval' {admitted(script)}")
 # The module's preload first: its request then leaves as soon as the head's first bytes arrive.
 preload = re.search(r'<link rel="preload" id="module"[^>]*>\n', page)[0]
 page = replace_once(page, preload, "")
 page = replace_once(page, "<title>", preload + "<title>")
 (site / "index.html").write_text(page)
-for name in (*SHEETS, SCRIPT, *fonts):
+for name in (*SHEETS, SCRIPT):
     (site / name).unlink()
