@@ -40,8 +40,8 @@ class WorkingPane;
 struct Procedure;
 
 // A plain window whose column holds the menu bar, the panels and the status line. Qt's main
-// window would bring its dock and toolbar layout, which this window never uses, at about half
-// a megabyte more at start.
+// window would bring its dock and toolbar layout, which this window never uses, at a third of a
+// megabyte more at start.
 class MainWindow : public QWidget {
     Q_OBJECT
 

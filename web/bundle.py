@@ -13,7 +13,7 @@ import re
 import sys
 
 import modules
-from page_text import SITE_POLICY, replace_once, with_fonts_inside
+from page_text import SITE_POLICY, replace_once
 
 SINGLE_FILE_POLICY = (
     "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; "
@@ -29,6 +29,11 @@ def inline_script(source):
     return f'<script type="module">{source}</script>'
 
 
+def font_data(match):
+    font = base64.b64encode((site / match.group(1)).read_bytes()).decode()
+    return f"url(data:font/woff2;base64,{font})"
+
+
 page = (site / "index.html").read_text()
 for tag in re.findall(r'<link rel="(?:manifest|apple-touch-icon)"[^>]*>\n', page):
     page = replace_once(page, tag, "")
@@ -42,7 +47,7 @@ page = replace_once(page, '<link rel="preload" id="module" href="vorantis.wasm.g
 icon = base64.b64encode((site / "vorantis.svg").read_bytes()).decode()
 page = replace_once(page, 'href="vorantis.svg"', f'href="data:image/svg+xml;base64,{icon}"')
 for sheet in ("fonts.css", "style.css"):
-    style, _ = with_fonts_inside((site / sheet).read_text(), site)
+    style = re.sub(r"url\(([\w-]+\.woff2)\)", font_data, (site / sheet).read_text())
     page = replace_once(page, f'<link rel="stylesheet" href="{sheet}">', f"<style>{style}</style>")
 # The page's modules in one module script, the room's with them: a page from disk may not import
 # another file.
