@@ -174,6 +174,23 @@ void explainPower(const Seen& seen, Entry& entry)
     entry.result = shown(relation(raised, "=", term(*result)));
 }
 
+namespace {
+
+// 0 and 1, which the procedure calls neither: why, from what a prime is.
+void explainNeitherPrimeNorComposite(std::int32_t n, const Math& number, Entry& entry)
+{
+    entry.steps.push_back(
+        n == 0 ? said(translatable("a prime has exactly two divisors, 1 and itself; every "
+                                   "whole number from 1 up divides 0"),
+                      {})
+               : said(translatable("a prime has exactly two divisors, 1 and itself; 1 has only "
+                                   "one divisor, 1"),
+                      {}));
+    entry.result = said(translatable("{n} is neither prime nor composite"), {{"n", number}});
+}
+
+} // namespace
+
 void explainPrimeTest(const Seen& seen, Entry& entry)
 {
     const std::string typed = seen.before(Field::Text9);
@@ -188,17 +205,8 @@ void explainPrimeTest(const Seen& seen, Entry& entry)
     if (textOf(n) != typed)
         entry.steps.push_back(
             said(translatable("{typed} is the whole number {n}"), {{"typed", term(typed)}, {"n", number}}));
-    if (n < 2) {
-        entry.steps.push_back(
-            n == 0 ? said(translatable("a prime has exactly two divisors, 1 and itself; every "
-                                       "whole number from 1 up divides 0"),
-                          {})
-                   : said(translatable("a prime has exactly two divisors, 1 and itself; 1 has only "
-                                       "one divisor, 1"),
-                          {}));
-        entry.result = said(translatable("{n} is neither prime nor composite"), {{"n", number}});
-        return;
-    }
+    if (n < 2)
+        return explainNeitherPrimeNorComposite(n, number, entry);
     const bool prime = *first == BooleanToText(true);
     const PrimeTrial trial = primesTried(n);
     // The primes that do not divide it: all those tried, or all but the last for a composite. A
