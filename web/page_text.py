@@ -12,4 +12,3 @@ def replace_once(text, old, new):
     if text.count(old) != 1:
         sys.exit(f"{pathlib.Path(sys.argv[0]).name}: expected one {old!r} in the page")
     return text.replace(old, new)
-
